@@ -1,0 +1,26 @@
+// Reading one directory: its subdirectories and its files, hidden ones left out, in reading order.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+struct DirectoryListing
+{
+    QStringList subdirectories;
+    // Everything that is not a directory: regular files, and also links, pipes and devices,
+    // which the viewer refuses when they are opened rather than hiding them.
+    QStringList files;
+};
+
+// Lists path. Throws RunTimeError when it does not exist, is not a directory or cannot be read.
+DirectoryListing readDirectory(const QString &path);
+
+// Sorts names the way a person expects: letters case-insensitively, digit runs by value.
+void sortNames(QStringList &names);
+
+// The path of name inside directory, with one separator between them, none added after a root "/".
+QString joinPath(const QString &directory, const QString &name);
+
+} // namespace platform

@@ -1,0 +1,116 @@
+// The directory list. A click highlights an entry; a double-click or Enter opens it.
+#include "platform/dirlistbox.h"
+
+#include "platform/directory.h"
+#include "platform/runtimeerror.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QStorageInfo>
+#include <QStyle>
+
+namespace platform {
+
+namespace {
+
+bool isInside(const QString &path, const QString &root)
+{
+    return root.endsWith(QLatin1Char('/')) ? path.startsWith(root) : path == root || path.startsWith(root + QLatin1Char('/'));
+}
+
+// The directories from root down to path, root first.
+QStringList chain(const QString &root, const QString &path)
+{
+    QStringList directories { root };
+    const QStringList below = path.mid(root.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString step = root;
+    for (const QString &name : below) {
+        step = joinPath(step, name);
+        directories.append(step);
+    }
+    return directories;
+}
+
+} // namespace
+
+DirListBox::DirListBox(QWidget *parent)
+    : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::openItem);
+    try {
+        setPath(QDir::currentPath());
+    } catch (const RunTimeError &) {
+        // An unreadable working directory leaves the list empty until a drive or directory is chosen.
+    }
+}
+
+void DirListBox::setPath(const QString &newPath)
+{
+    const QString absolute = QDir::cleanPath(QDir(path.isEmpty() ? QDir::currentPath() : path).absoluteFilePath(newPath));
+    QString newRoot = root;
+    if (newRoot.isEmpty() || !isInside(absolute, newRoot)) {
+        newRoot = QStorageInfo(absolute).rootPath();
+        if (newRoot.isEmpty() || !isInside(absolute, newRoot))
+            newRoot = QStringLiteral("/");
+    }
+    enter(absolute, newRoot);
+}
+
+void DirListBox::setPath(const platform::Drive &drive)
+{
+    if (drive.root.isEmpty())
+        throw RunTimeError(RunTimeError::DeviceUnavailable);
+    enter(QDir::cleanPath(drive.current), QDir::cleanPath(drive.root));
+}
+
+void DirListBox::enter(const QString &newPath, const QString &newRoot)
+{
+    const DirectoryListing listing = readDirectory(newPath); // throws before anything changes
+    const bool changed = newPath != path;
+    path = newPath;
+    root = newRoot;
+
+    clear();
+    const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QString indentUnit = QStringLiteral("  ");
+    const QStringList above = chain(root, path);
+    for (int depth = 0; depth < above.size(); ++depth) {
+        const QString name = depth == 0 ? root : QFileInfo(above[depth]).fileName();
+        auto *item = new QListWidgetItem(openFolder, indentUnit.repeated(depth) + name, this);
+        item->setData(Qt::UserRole, above[depth]);
+    }
+    for (const QString &name : listing.subdirectories) {
+        auto *item = new QListWidgetItem(closedFolder, indentUnit.repeated(above.size()) + name, this);
+        item->setData(Qt::UserRole, joinPath(path, name));
+    }
+    setCurrentRow(static_cast<int>(above.size()) - 1);
+
+    if (changed)
+        emit Change();
+}
+
+void DirListBox::openItem(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    try {
+        setPath(item->data(Qt::UserRole).toString());
+    } catch (const RunTimeError &) {
+        QApplication::beep(); // the directory cannot be entered; the list stays where it was
+    }
+}
+
+void DirListBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        openItem(currentItem());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+} // namespace platform

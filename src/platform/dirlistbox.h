@@ -1,0 +1,42 @@
+// The directory list: the chain from the drive's root down to the current directory, then its subdirectories.
+#pragma once
+
+#include "platform/drive.h"
+
+#include <QListWidget>
+
+namespace platform {
+
+class DirListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    // Starts at the working directory.
+    explicit DirListBox(QWidget *parent = nullptr);
+
+    QString Path() const { return path; }
+    // Makes path (absolute, or relative to the current one) the current directory and raises
+    // Change if it differs from the old one. Throws RunTimeError, and changes nothing, when the
+    // directory cannot be read.
+    void setPath(const QString &path);
+    // Goes to the drive's current directory, with the drive's mount point at the top of the chain.
+    void setPath(const platform::Drive &drive);
+
+signals:
+    // The current directory changed, by the user or by code.
+    void Change();
+
+protected:
+    // Enter opens the highlighted directory, as a double-click does.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void enter(const QString &newPath, const QString &newRoot);
+    void openItem(QListWidgetItem *item);
+
+    QString path;
+    QString root;
+};
+
+} // namespace platform

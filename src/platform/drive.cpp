@@ -1,0 +1,80 @@
+// Finding the drives on a Linux machine from its mount table.
+#include "platform/drive.h"
+
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+bool isInside(const QString &path, const QString &root)
+{
+    if (root == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path == root || path.startsWith(root + QLatin1Char('/'));
+}
+
+} // namespace
+
+QString Drive::displayText() const
+{
+    return label.isEmpty() ? root : root + QStringLiteral(" [") + label + QLatin1Char(']');
+}
+
+bool isBrowsableMount(const QString &root, const QString &device, const QString &fileSystemType)
+{
+    if (root == QLatin1String("/"))
+        return true;
+    static const QStringList systemTrees { "/proc", "/sys", "/dev", "/run", "/snap", "/var/lib/docker", "/boot/efi" };
+    for (const QString &tree : systemTrees) {
+        if (isInside(root, tree) && !isInside(root, QStringLiteral("/run/media")))
+            return false;
+    }
+    static const QStringList networkTypes { "nfs", "nfs4", "cifs", "smbfs", "fuse.sshfs", "9p" };
+    if (networkTypes.contains(fileSystemType))
+        return true;
+    static const QStringList memoryTypes { "tmpfs", "ramfs", "squashfs", "overlay", "devtmpfs" };
+    return device.startsWith(QLatin1String("/dev/")) && !memoryTypes.contains(fileSystemType);
+}
+
+QList<Drive> systemDrives(const QString &workingDirectory)
+{
+    QList<Drive> drives;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        const QString root = volume.rootPath();
+        if (!isBrowsableMount(root, QString::fromLocal8Bit(volume.device()), QString::fromLatin1(volume.fileSystemType())))
+            continue;
+        if (!QFileInfo(root).isDir())
+            continue; // a single file bound into the tree
+        if (std::any_of(drives.cbegin(), drives.cend(), [&root](const Drive &d) { return d.root == root; }))
+            continue; // the same mount point mounted over itself
+        drives.append(Drive { root, volume.name(), root });
+    }
+    std::sort(drives.begin(), drives.end(), [](const Drive &a, const Drive &b) { return a.root < b.root; });
+    assignCurrentDirectories(drives, workingDirectory);
+    return drives;
+}
+
+int driveHolding(const QList<Drive> &drives, const QString &path)
+{
+    int best = -1;
+    for (int i = 0; i < drives.size(); ++i) {
+        if (isInside(path, drives[i].root) && (best < 0 || drives[i].root.size() > drives[best].root.size()))
+            best = i;
+    }
+    return best;
+}
+
+void assignCurrentDirectories(QList<Drive> &drives, const QString &workingDirectory)
+{
+    const int holder = driveHolding(drives, workingDirectory);
+    for (int i = 0; i < drives.size(); ++i)
+        drives[i].current = i == holder ? workingDirectory : drives[i].root;
+}
+
+} // namespace platform

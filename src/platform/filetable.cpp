@@ -1,0 +1,135 @@
+// Numbered read-only files on POSIX descriptors, with a one-block cache under the byte reads.
+#include "platform/filetable.h"
+
+#include "platform/runtimeerror.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// Whether the directory that would hold path exists, to tell a missing file from a missing path.
+bool parentExists(const std::string &path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return true;
+    const std::string parent = slash == 0 ? "/" : path.substr(0, slash);
+    struct stat info {};
+    return ::stat(parent.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+FileTable::~FileTable()
+{
+    closeAll();
+}
+
+void FileTable::checkNumber(int number)
+{
+    if (number < 1 || number > HighestNumber)
+        throw RunTimeError(RunTimeError::BadFileNameOrNumber);
+}
+
+FileTable::OpenFile *FileTable::find(int number)
+{
+    auto it = std::find_if(files.begin(), files.end(), [number](const OpenFile &f) { return f.number == number; });
+    return it == files.end() ? nullptr : &*it;
+}
+
+const FileTable::OpenFile *FileTable::find(int number) const
+{
+    return const_cast<FileTable *>(this)->find(number);
+}
+
+void FileTable::open(int number, const std::string &path)
+{
+    checkNumber(number);
+    if (find(number))
+        throw RunTimeError(RunTimeError::FileAlreadyOpen, path);
+    if (path.empty() || path.find('\0') != std::string::npos)
+        throw RunTimeError(RunTimeError::BadFileNameOrNumber, path);
+
+    // O_NONBLOCK keeps a pipe without a writer from stalling the open; it is refused below anyway.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (descriptor < 0) {
+        const int error = errno;
+        if (error == ENOENT && !parentExists(path))
+            throw RunTimeError(RunTimeError::PathNotFound, path, "No such directory");
+        throw RunTimeError::fromErrno(error, path);
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        throw RunTimeError::fromErrno(error, path);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        throw RunTimeError(RunTimeError::PathFileAccessError, path,
+                           S_ISDIR(info.st_mode) ? "Is a directory" : "Not a regular file");
+    }
+
+    OpenFile file;
+    file.number = number;
+    file.descriptor = descriptor;
+    file.path = path;
+    files.push_back(std::move(file));
+}
+
+void FileTable::get(int number, long position, std::uint8_t &byte)
+{
+    checkNumber(number);
+    OpenFile *file = find(number);
+    if (!file)
+        throw RunTimeError(RunTimeError::BadFileNameOrNumber);
+    if (position < 1)
+        throw RunTimeError(RunTimeError::BadRecordNumber, file->path);
+
+    const long offset = position - 1;
+    const long start = offset - offset % BlockSize;
+    if (file->blockStart != start) {
+        file->blockStart = -1;
+        long filled = 0;
+        while (filled < BlockSize) {
+            const ssize_t got = ::pread(file->descriptor, file->block.data() + filled,
+                                        static_cast<size_t>(BlockSize - filled), start + filled);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                throw RunTimeError::fromErrno(errno, file->path);
+            if (got == 0)
+                break; // end of file: the rest of the block does not exist
+            filled += got;
+        }
+        file->blockStart = start;
+        file->blockLength = filled;
+    }
+    const long inBlock = offset - start;
+    byte = inBlock < file->blockLength ? file->block[static_cast<size_t>(inBlock)] : 0;
+}
+
+void FileTable::closeAll()
+{
+    for (const OpenFile &file : files)
+        ::close(file.descriptor);
+    files.clear();
+}
+
+bool FileTable::isOpen(int number) const
+{
+    return find(number) != nullptr;
+}
+
+int FileTable::openCount() const
+{
+    return static_cast<int>(files.size());
+}
+
+} // namespace platform

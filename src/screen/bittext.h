@@ -1,0 +1,15 @@
+// The bit text of a byte: eight "0"/"1" characters, most significant bit first.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace screen {
+
+// Builds the text by repeated halving; the caller's byte is taken by value and stays as it was.
+std::string ByteToBits(std::uint8_t value);
+
+// The number 0 or 1 that the character at 1-based position of a bit text stands for.
+int bitAt(const std::string &bits, int position);
+
+} // namespace screen

@@ -1,0 +1,140 @@
+// The two passes of the renderer: grey-on-black bitmap in file order, then colours cell by cell.
+#include "screen/screenrenderer.h"
+
+#include "platform/colour.h"
+#include "platform/picturearea.h"
+#include "platform/runtime.h"
+#include "screen/bittext.h"
+#include "screen/screenlayout.h"
+
+#include <cmath>
+
+namespace screen {
+
+namespace {
+
+// The screen file is always open as number 1.
+constexpr int ScreenFileNumber = 1;
+
+// Pass 1 shows set bits in grey, clear ones in black.
+constexpr platform::Colour PreviewInk = platform::Rgb(100, 100, 100);
+constexpr platform::Colour PreviewPaper = platform::Rgb(0, 0, 0);
+
+// A yield after every pass-1 pixel gives up only the time slice; after every cell it sleeps 2 ms.
+constexpr int PixelPause = 0;
+constexpr int CellPause = 2;
+
+// Positions of the attribute's bits in its bit text (1 is bit 7, the flash bit, which is never read).
+constexpr int BrightPosition = 2;
+constexpr int PaperGreenPosition = 3;
+constexpr int PaperRedPosition = 4;
+constexpr int PaperBluePosition = 5;
+constexpr int InkGreenPosition = 6;
+constexpr int InkRedPosition = 7;
+constexpr int InkBluePosition = 8;
+
+// A colour component is 0 or the cell's level.
+constexpr std::int16_t NormalLevel = 200;
+constexpr std::int16_t BrightLevel = 255;
+
+} // namespace
+
+ScreenRenderer::ScreenRenderer(platform::PictureArea &picture, platform::RunTime &runtime)
+    : picture(picture)
+    , runtime(runtime)
+{
+}
+
+ScreenRenderer::Outcome ScreenRenderer::ShowScreen()
+{
+    running = true;
+    stopRequested = false;
+    Outcome outcome = Outcome::Complete;
+    try {
+        picture.Cls();
+        bytePos = 0;
+        attrNo = 0;
+        drawBitmap();
+        drawAttributes();
+    } catch (const StopRequested &) {
+        outcome = Outcome::Stopped;
+    } catch (...) {
+        runtime.closeAll();
+        running = false;
+        throw;
+    }
+    runtime.closeAll();
+    running = false;
+    return outcome;
+}
+
+void ScreenRenderer::drawBitmap()
+{
+    // In file order: within each third, scan line 0 of all eight character rows, then scan line 1, ...
+    for (thirdTop = 0; thirdTop <= 2 * ThirdHeight; thirdTop += ThirdHeight) {
+        for (rowTop = thirdTop; rowTop <= thirdTop + CellSize - 1; ++rowTop) {
+            for (lineY = rowTop; lineY <= rowTop + (CharacterRowsPerThird - 1) * CellSize; lineY += CellSize) {
+                for (colX = 0; colX <= ScreenWidth - 1; colX += PixelsPerByte) {
+                    ++bytePos;
+                    runtime.get(ScreenFileNumber, bytePos, dataByte);
+                    dataBits = ByteToBits(dataByte);
+                    for (bitNo = 0; bitNo <= PixelsPerByte - 1; ++bitNo) {
+                        ScreenPixel &pixel = pixels(colX + bitNo, lineY);
+                        if (bitAt(dataBits, bitNo + 1) == 1) {
+                            picture.PSet(colX + bitNo, lineY, PreviewInk);
+                            pixel.isInk = -1;
+                        } else {
+                            picture.PSet(colX + bitNo, lineY, PreviewPaper);
+                            pixel.isInk = 0;
+                        }
+                        yield(PixelPause);
+                    }
+                }
+            }
+        }
+    }
+}
+
+void ScreenRenderer::drawAttributes()
+{
+    for (lineY = 0; lineY <= CellRows - 1; ++lineY) {
+        for (colX = 0; colX <= CellColumns - 1; ++colX) {
+            attrNo += 1;
+            runtime.get(ScreenFileNumber, std::lround(attrNo + static_cast<float>(BitmapBytes)), attrByte);
+            attrBits = ByteToBits(attrByte);
+            for (subRow = 0; subRow <= CellSize - 1; ++subRow) {
+                for (bitNo = 0; bitNo <= CellSize - 1; ++bitNo) {
+                    const int x = CellSize * colX + bitNo;
+                    const int y = CellSize * lineY + subRow;
+                    ScreenPixel &pixel = pixels(x, y);
+                    pixel.level = static_cast<std::int16_t>(bitAt(attrBits, BrightPosition));
+                    if (pixel.level == 0)
+                        pixel.level = NormalLevel;
+                    if (pixel.level == 1)
+                        pixel.level = BrightLevel;
+                    pixel.inkRed = static_cast<std::int16_t>(bitAt(attrBits, InkRedPosition));
+                    pixel.inkGreen = static_cast<std::int16_t>(bitAt(attrBits, InkGreenPosition));
+                    pixel.inkBlue = static_cast<std::int16_t>(bitAt(attrBits, InkBluePosition));
+                    pixel.paperRed = static_cast<std::int16_t>(bitAt(attrBits, PaperRedPosition));
+                    pixel.paperGreen = static_cast<std::int16_t>(bitAt(attrBits, PaperGreenPosition));
+                    pixel.paperBlue = static_cast<std::int16_t>(bitAt(attrBits, PaperBluePosition));
+                    const platform::Colour colour = pixel.isInk == -1
+                        ? platform::Rgb(pixel.level * pixel.inkRed, pixel.level * pixel.inkGreen, pixel.level * pixel.inkBlue)
+                        : platform::Rgb(pixel.level * pixel.paperRed, pixel.level * pixel.paperGreen, pixel.level * pixel.paperBlue);
+                    picture.PSet(x, y, colour);
+                }
+            }
+            yield(CellPause);
+        }
+    }
+}
+
+void ScreenRenderer::yield(int milliseconds)
+{
+    runtime.doEvents();
+    if (stopRequested)
+        throw StopRequested {};
+    runtime.Sleep(milliseconds);
+}
+
+} // namespace screen

@@ -1,0 +1,196 @@
+// The main window's layout, its start-up and its event procedures.
+#include "window/frmmain.h"
+
+#include "platform/directory.h"
+#include "platform/dirlistbox.h"
+#include "platform/drivelistbox.h"
+#include "platform/errorreport.h"
+#include "platform/filelistbox.h"
+#include "platform/picturebox.h"
+#include "platform/runtimeerror.h"
+#include "screen/screenlayout.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+
+#include <new>
+
+namespace {
+
+// The layout is designed in twips, 15 to a logical pixel.
+constexpr int TwipsPerPixel = 15;
+
+constexpr QRect fromTwips(int left, int top, int width, int height)
+{
+    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
+}
+
+// The client area below the menu bar: 402 × 286.
+constexpr QSize ClientSize = fromTwips(0, 0, 6030, 4290).size();
+// The panel covers the picture completely when shown.
+constexpr QRect NavigatorRect = fromTwips(600, 360, 4815, 3375);
+constexpr QRect PictureRect = fromTwips(1080, 720, 3840, 2880);
+// The lists, relative to the panel's top-left corner.
+constexpr QRect DriveListRect = fromTwips(120, 360, 1455, 315);
+constexpr QRect DirListRect = fromTwips(1800, 360, 2655, 1215);
+constexpr QRect FileListRect = fromTwips(240, 1800, 4215, 1260);
+
+constexpr platform::Colour LightGrey = platform::Rgb(220, 220, 220);
+
+// The screen file is always opened as number 1.
+constexpr int ScreenFileNumber = 1;
+
+} // namespace
+
+frmMain::frmMain()
+    : client(new QWidget)
+    , pb(new platform::PictureBox(screen::ScreenWidth, screen::ScreenHeight, client))
+    , frameNavigator(new QGroupBox(QStringLiteral("Навигатор"), client))
+    , Drive1(new platform::DriveListBox(frameNavigator))
+    , Dir1(new platform::DirListBox(frameNavigator))
+    , File1(new platform::FileListBox(frameNavigator))
+    , file(menuBar()->addMenu(QStringLiteral("file")))
+    , open(file->addAction(QStringLiteral("open")))
+    , render(*pb, runtime)
+{
+    setWindowTitle(QStringLiteral("Tarnvel"));
+    setCentralWidget(client);
+    client->setFixedSize(ClientSize);
+    client->setAutoFillBackground(true);
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout is absolute, so the window keeps its size
+
+    client->setObjectName(QStringLiteral("client"));
+    pb->setObjectName(QStringLiteral("pb"));
+    frameNavigator->setObjectName(QStringLiteral("frameNavigator"));
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    File1->setObjectName(QStringLiteral("File1"));
+    file->setObjectName(QStringLiteral("file"));
+    open->setObjectName(QStringLiteral("open"));
+
+    pb->setGeometry(PictureRect);
+    frameNavigator->setGeometry(NavigatorRect);
+    frameNavigator->raise();
+    Drive1->setGeometry(DriveListRect);
+    Dir1->setGeometry(DirListRect);
+    File1->setGeometry(FileListRect);
+
+    setTabOrder(pb, frameNavigator);
+    setTabOrder(frameNavigator, Drive1);
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, File1);
+
+    connect(open, &QAction::triggered, this, &frmMain::open_Click);
+    connect(Drive1, &platform::DriveListBox::Change, this, &frmMain::Drive1_Change);
+    connect(Dir1, &platform::DirListBox::Change, this, &frmMain::Dir1_Change);
+    connect(File1, &platform::FileListBox::Click, this, &frmMain::File1_Click);
+}
+
+void frmMain::setBackColor(platform::Colour colour)
+{
+    backColour = colour;
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, QColor(platform::redOf(colour), platform::greenOf(colour), platform::blueOf(colour)));
+    client->setPalette(palette);
+}
+
+void frmMain::Form_Load()
+{
+    setBackColor(LightGrey);
+    pb->setBackColor(LightGrey);
+}
+
+void frmMain::open_Click()
+{
+    frameNavigator->setVisible(true);
+}
+
+void frmMain::Drive1_Change()
+{
+    try {
+        Dir1->setPath(Drive1->Drive());
+    } catch (const platform::RunTimeError &) {
+        // A drive that cannot be entered leaves both lists where they were.
+    }
+}
+
+void frmMain::Dir1_Change()
+{
+    try {
+        File1->setPath(Dir1->Path());
+    } catch (const platform::RunTimeError &) {
+        // The file list keeps its old directory.
+    }
+}
+
+void frmMain::File1_Click()
+{
+    try {
+        // The name the user selected; re-reading the directory below keeps it selected unless
+        // the file has gone, and then opening it reports that it is not found.
+        const QString chosen = File1->FileName();
+        File1->setPath(Dir1->Path());
+        dirPath = Dir1->Path();
+        filePath = platform::joinPath(dirPath, chosen); // a root already ends in its separator
+    } catch (const platform::RunTimeError &error) {
+        platform::showErrorReport(this, error);
+        return;
+    }
+
+    // A selection during a render is drawn once the running render has stopped and closed its
+    // file; the render's own click does that, so renders never nest.
+    if (render.isRunning()) {
+        render.requestStop();
+        return;
+    }
+
+    try {
+        screen::ScreenRenderer::Outcome outcome;
+        do {
+            if (!openScreenFile())
+                return;
+            frameNavigator->setVisible(false);
+            outcome = render.ShowScreen();
+        } while (outcome == screen::ScreenRenderer::Outcome::Stopped && !closing);
+    } catch (const platform::RunTimeError &error) {
+        // The read failed; the render has closed the file and the picture stays as far as it got.
+        platform::showErrorReport(this, error);
+    } catch (const std::bad_alloc &) {
+        endWithError(platform::RunTimeError(platform::RunTimeError::OutOfMemory));
+    } catch (...) {
+        endWithError(platform::RunTimeError(platform::RunTimeError::InternalError));
+    }
+}
+
+bool frmMain::openScreenFile()
+{
+    try {
+        runtime.files().open(ScreenFileNumber, QFile::encodeName(filePath).toStdString());
+        return true;
+    } catch (const platform::RunTimeError &error) {
+        runtime.closeAll();
+        platform::showErrorReport(this, error);
+        return false;
+    }
+}
+
+void frmMain::endWithError(const platform::RunTimeError &error)
+{
+    runtime.closeAll();
+    platform::showErrorReport(this, error);
+    closing = true;
+    QCoreApplication::exit(EXIT_FAILURE);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (render.isRunning()) {
+        closing = true;
+        render.requestStop();
+    }
+    event->accept();
+}

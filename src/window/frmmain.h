@@ -1,0 +1,67 @@
+// The main window: the picture area, the navigator panel with its three lists, and the file menu.
+#pragma once
+
+#include "platform/colour.h"
+#include "platform/qtruntime.h"
+#include "screen/screenrenderer.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QGroupBox;
+class QMenu;
+
+namespace platform {
+class DirListBox;
+class DriveListBox;
+class FileListBox;
+class PictureBox;
+class RunTimeError;
+} // namespace platform
+
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    frmMain();
+
+    // Sets the light-grey backgrounds; called once before the window is first shown.
+    void Form_Load();
+
+    platform::Colour BackColor() const { return backColour; }
+    void setBackColor(platform::Colour colour);
+
+protected:
+    // Closing during a render stops it at its next yield; the program then ends.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void open_Click();
+    void Dir1_Change();
+    void Drive1_Change();
+    void File1_Click();
+
+    // Opens filePath as file number 1; on failure shows the report and returns false.
+    bool openScreenFile();
+    // A failure that is not about the chosen file: the report, then the program ends.
+    void endWithError(const platform::RunTimeError &error);
+
+    QWidget *client;
+    platform::PictureBox *pb;
+    QGroupBox *frameNavigator;
+    platform::DriveListBox *Drive1;
+    platform::DirListBox *Dir1;
+    platform::FileListBox *File1;
+    QMenu *file;
+    QAction *open;
+
+    QString dirPath;  // the directory list's path when the last file was selected
+    QString filePath; // the full path of the last file selected
+
+    platform::QtRunTime runtime;
+    screen::ScreenRenderer render;
+    platform::Colour backColour = 0;
+    bool closing = false;
+};
