@@ -129,26 +129,17 @@ void frmMain::Dir1_Change()
 
 void frmMain::File1_Click()
 {
+    // Nothing may escape into the event loop: a failure about the chosen file is reported and the
+    // program goes on; any other failure ends it.
     try {
-        // The name the user selected; re-reading the directory below keeps it selected unless
-        // the file has gone, and then opening it reports that it is not found.
-        const QString chosen = File1->FileName();
-        File1->setPath(Dir1->Path());
-        dirPath = Dir1->Path();
-        filePath = platform::joinPath(dirPath, chosen); // a root already ends in its separator
-    } catch (const platform::RunTimeError &error) {
-        platform::showErrorReport(this, error);
-        return;
-    }
-
-    // A selection during a render is drawn once the running render has stopped and closed its
-    // file; the render's own click does that, so renders never nest.
-    if (render.isRunning()) {
-        render.requestStop();
-        return;
-    }
-
-    try {
+        if (!composeFilePath())
+            return;
+        // A selection during a render is drawn once the running render has stopped and closed its
+        // file; the click that started that render does it, so renders never nest.
+        if (render.isRunning()) {
+            render.requestStop();
+            return;
+        }
         screen::ScreenRenderer::Outcome outcome;
         do {
             if (!openScreenFile())
@@ -157,13 +148,29 @@ void frmMain::File1_Click()
             outcome = render.ShowScreen();
         } while (outcome == screen::ScreenRenderer::Outcome::Stopped && !closing);
     } catch (const platform::RunTimeError &error) {
-        // The read failed; the render has closed the file and the picture stays as far as it got.
+        // A read failed; the render has closed the file and the picture stays as far as it got.
         platform::showErrorReport(this, error);
     } catch (const std::bad_alloc &) {
         endWithError(platform::RunTimeError(platform::RunTimeError::OutOfMemory));
     } catch (...) {
         endWithError(platform::RunTimeError(platform::RunTimeError::InternalError));
     }
+}
+
+bool frmMain::composeFilePath()
+{
+    // The name the user selected. Re-reading the directory keeps it selected unless the file has
+    // gone meanwhile; then opening it reports that it is not found.
+    const QString chosen = File1->FileName();
+    try {
+        File1->setPath(Dir1->Path());
+    } catch (const platform::RunTimeError &error) {
+        platform::showErrorReport(this, error);
+        return false;
+    }
+    dirPath = Dir1->Path();
+    filePath = platform::joinPath(dirPath, chosen); // a root already ends in its separator
+    return true;
 }
 
 bool frmMain::openScreenFile()

@@ -43,6 +43,9 @@ private:
     void Drive1_Change();
     void File1_Click();
 
+    // Re-reads the file list and composes filePath from the directory and the selected name;
+    // on failure shows the report and returns false.
+    bool composeFilePath();
     // Opens filePath as file number 1; on failure shows the report and returns false.
     bool openScreenFile();
     // A failure that is not about the chosen file: the report, then the program ends.
