@@ -3,9 +3,9 @@
 
 #include "platform/runtimeerror.h"
 
-#include <QCollator>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -48,15 +48,46 @@ DirectoryListing readDirectory(const QString &path)
     return listing;
 }
 
+namespace {
+
+// Compares names run by run: a run of digits by its value, any other run by its letters,
+// case-insensitively; names alike in that compare by their exact characters.
+bool readsBefore(const QString &a, const QString &b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool digitsA = a[i].isDigit(), digitsB = b[j].isDigit();
+        qsizetype endA = i, endB = j;
+        while (endA < a.size() && a[endA].isDigit() == digitsA)
+            ++endA;
+        while (endB < b.size() && b[endB].isDigit() == digitsB)
+            ++endB;
+        QStringView runA = QStringView(a).sliced(i, endA - i), runB = QStringView(b).sliced(j, endB - j);
+        int order = 0;
+        if (digitsA && digitsB) {
+            while (runA.size() > 1 && runA.front() == QLatin1Char('0'))
+                runA = runA.sliced(1);
+            while (runB.size() > 1 && runB.front() == QLatin1Char('0'))
+                runB = runB.sliced(1);
+            order = runA.size() != runB.size() ? (runA.size() < runB.size() ? -1 : 1) : runA.compare(runB);
+        } else {
+            order = runA.compare(runB, Qt::CaseInsensitive);
+        }
+        if (order != 0)
+            return order < 0;
+        i = endA;
+        j = endB;
+    }
+    if ((i < a.size()) != (j < b.size()))
+        return j < b.size(); // the shorter name first
+    return a < b;
+}
+
+} // namespace
+
 void sortNames(QStringList &names)
 {
-    QCollator collator;
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
-        const int order = collator.compare(a, b);
-        return order != 0 ? order < 0 : a < b; // names equal but for case keep a fixed order
-    });
+    std::sort(names.begin(), names.end(), readsBefore);
 }
 
 QString joinPath(const QString &directory, const QString &name)

@@ -1,1 +1,72 @@
-// placeholder
+// Reading directories, ordering names and joining paths.
+#include "platform/directory.h"
+#include "platform/runtimeerror.h"
+#include "support/qtprinters.h"
+#include "support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TEST(Directory, ListsSubdirectoriesAndFilesWithoutHiddenOnes)
+{
+    testsupport::TempDir dir;
+    dir.write("b.scr", {});
+    dir.write("A.scr", {});
+    dir.write(".hidden.scr", {});
+    dir.makeDirectory("pictures");
+    dir.makeDirectory(".cache");
+    std::filesystem::create_directory_symlink(dir.path() + "/pictures", dir.path() + "/linked");
+    std::filesystem::create_symlink(dir.path() + "/nowhere", dir.path() + "/broken");
+
+    const platform::DirectoryListing listing = platform::readDirectory(QString::fromStdString(dir.path()));
+    EXPECT_EQ(listing.subdirectories, (QStringList { "linked", "pictures" }));
+    EXPECT_EQ(listing.files, (QStringList { "A.scr", "b.scr", "broken" }));
+}
+
+TEST(Directory, NamesInAnyScript)
+{
+    testsupport::TempDir dir;
+    const QStringList names { "Экран 1.scr", "画面.scr", "back\\slash.scr", "Ελληνικά.scr", "with  spaces .scr" };
+    for (const QString &name : names)
+        dir.write(name.toStdString(), {});
+    QStringList listed = platform::readDirectory(QString::fromStdString(dir.path())).files;
+    QStringList expected = names;
+    platform::sortNames(expected);
+    EXPECT_EQ(listed, expected);
+}
+
+TEST(Directory, UnreadableDirectoriesRaiseErrors)
+{
+    testsupport::TempDir dir;
+    const std::string file = dir.write("file.scr", {});
+    const auto numberFor = [](const std::string &path) {
+        try {
+            platform::readDirectory(QString::fromStdString(path));
+        } catch (const platform::RunTimeError &error) {
+            return error.number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(numberFor(dir.path() + "/missing"), platform::RunTimeError::PathNotFound);
+    EXPECT_EQ(numberFor(file), platform::RunTimeError::PathNotFound);
+    EXPECT_EQ(numberFor(""), platform::RunTimeError::PathNotFound);
+}
+
+TEST(Directory, SortsAsAPersonReads)
+{
+    QStringList names { "screen10.scr", "Screen2.scr", "screen1.scr", "apple.scr", "Zebra.scr", "banana.scr" };
+    platform::sortNames(names);
+    EXPECT_EQ(names, (QStringList { "apple.scr", "banana.scr", "screen1.scr", "Screen2.scr", "screen10.scr", "Zebra.scr" }));
+}
+
+TEST(Directory, JoinPathAddsOneSeparatorExceptAfterARoot)
+{
+    EXPECT_EQ(platform::joinPath("/", "a.scr"), "/a.scr");
+    EXPECT_EQ(platform::joinPath("/home/anna", "a.scr"), "/home/anna/a.scr");
+    EXPECT_EQ(platform::joinPath("/media/DISK/", "a b.scr"), "/media/DISK/a b.scr");
+}
+
+} // namespace

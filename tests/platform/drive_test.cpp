@@ -1,1 +1,82 @@
-// placeholder
+// Which mounts are drives, which drive holds a path, and where moving to a drive goes.
+#include "platform/drive.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MountCase
+{
+    const char *root, *device, *type;
+    bool browsable;
+};
+
+class Mounts : public ::testing::TestWithParam<MountCase>
+{
+};
+
+TEST_P(Mounts, OnlyRealStorageIsADrive)
+{
+    const MountCase &c = GetParam();
+    EXPECT_EQ(platform::isBrowsableMount(c.root, c.device, c.type), c.browsable) << c.root;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Mounts,
+                         ::testing::Values(MountCase { "/", "overlay", "overlay", true },
+                                           MountCase { "/", "/dev/sda1", "ext4", true },
+                                           MountCase { "/home", "/dev/sda2", "ext4", true },
+                                           MountCase { "/media/anna/DISK", "/dev/sdb1", "vfat", true },
+                                           MountCase { "/run/media/anna/DISK", "/dev/sdc1", "exfat", true },
+                                           MountCase { "/mnt/share", "server:/export", "nfs4", true },
+                                           MountCase { "/proc", "proc", "proc", false },
+                                           MountCase { "/sys/fs/cgroup", "cgroup", "cgroup2", false },
+                                           MountCase { "/dev/shm", "tmpfs", "tmpfs", false },
+                                           MountCase { "/run/user/1000", "tmpfs", "tmpfs", false },
+                                           MountCase { "/tmp", "tmpfs", "tmpfs", false },
+                                           MountCase { "/snap/core/1", "/dev/loop0", "squashfs", false },
+                                           MountCase { "/boot/efi", "/dev/sda3", "vfat", false }));
+
+QList<platform::Drive> drives(const QStringList &roots)
+{
+    QList<platform::Drive> list;
+    for (const QString &root : roots)
+        list.append({ root, {}, root });
+    return list;
+}
+
+TEST(Drives, TheLongestMountPointHoldsAPath)
+{
+    const auto list = drives({ "/", "/home", "/home/anna/usb", "/homework" });
+    EXPECT_EQ(platform::driveHolding(list, "/etc"), 0);
+    EXPECT_EQ(platform::driveHolding(list, "/home"), 1);
+    EXPECT_EQ(platform::driveHolding(list, "/home/anna"), 1);
+    EXPECT_EQ(platform::driveHolding(list, "/home/anna/usb/pics"), 2);
+    EXPECT_EQ(platform::driveHolding(list, "/homework/x"), 3);
+    EXPECT_EQ(platform::driveHolding(drives({ "/home" }), "/etc"), -1);
+}
+
+TEST(Drives, TheWorkingDirectoryIsTheCurrentDirectoryOfItsDriveOnly)
+{
+    auto list = drives({ "/", "/home", "/media/DISK" });
+    platform::assignCurrentDirectories(list, "/home/anna/screens");
+    EXPECT_EQ(list[0].current, "/");
+    EXPECT_EQ(list[1].current, "/home/anna/screens");
+    EXPECT_EQ(list[2].current, "/media/DISK");
+}
+
+TEST(Drives, ThisMachineHasItsRootAsADrive)
+{
+    const auto list = platform::systemDrives("/");
+    ASSERT_FALSE(list.isEmpty());
+    EXPECT_GE(platform::driveHolding(list, "/"), 0);
+    for (const platform::Drive &drive : list)
+        EXPECT_TRUE(drive.displayText().startsWith(drive.root));
+}
+
+TEST(Drives, DisplayTextShowsTheLabel)
+{
+    EXPECT_EQ((platform::Drive { "/media/DISK", "GAMES", "/media/DISK" }.displayText()), "/media/DISK [GAMES]");
+    EXPECT_EQ((platform::Drive { "/", "", "/" }.displayText()), "/");
+}
+
+} // namespace

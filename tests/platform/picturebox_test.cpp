@@ -1,1 +1,124 @@
-// placeholder
+// The picture box on a real widget: background, pixels, what reaches the screen, and a whole render.
+#include "platform/picturebox.h"
+#include "platform/qtruntime.h"
+#include "screen/screenrenderer.h"
+#include "support/screendecode.h"
+#include "support/tempdir.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the screen shows of a top-level widget: its window as the platform composed it.
+QImage onScreen(QWidget &window)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+std::vector<testsupport::Rgb> pixelsOf(const QImage &image, QPoint topLeft = {})
+{
+    std::vector<testsupport::Rgb> pixels;
+    for (int y = 0; y < 192; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const QRgb c = image.pixel(topLeft.x() + x, topLeft.y() + y);
+            pixels.push_back({ qRed(c), qGreen(c), qBlue(c) });
+        }
+    return pixels;
+}
+
+TEST(PictureBox, ClsFillsWithTheBackgroundAndPSetSetsOnePixel)
+{
+    platform::PictureBox box(256, 192);
+    box.setBackColor(platform::Rgb(220, 220, 220));
+    box.PSet(3, 4, platform::Rgb(255, 0, 0));
+    EXPECT_EQ(box.image().pixel(3, 4), qRgb(255, 0, 0));
+    box.PSet(-1, 0, platform::Rgb(1, 1, 1)); // outside: ignored
+    box.PSet(256, 191, platform::Rgb(1, 1, 1));
+    box.Cls();
+    for (const QPoint p : { QPoint(0, 0), QPoint(3, 4), QPoint(255, 191) })
+        EXPECT_EQ(box.image().pixel(p), qRgb(220, 220, 220));
+}
+
+TEST(PictureBox, APixelIsOnScreenAfterOneEventProcessing)
+{
+    QWidget window;
+    window.resize(300, 220);
+    platform::PictureBox box(256, 192, &window);
+    box.move(10, 10);
+    box.setBackColor(platform::Rgb(220, 220, 220));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    platform::QtRunTime runtime;
+    box.PSet(100, 50, platform::Rgb(0, 0, 255));
+    runtime.doEvents();
+    EXPECT_EQ(onScreen(window).pixel(110, 60), qRgb(0, 0, 255));
+    EXPECT_EQ(onScreen(window).pixel(111, 60), qRgb(220, 220, 220));
+}
+
+TEST(PictureBox, KeepsItsPictureUnderAWidgetInFront)
+{
+    QWidget window;
+    window.resize(300, 220);
+    platform::PictureBox box(256, 192, &window);
+    QLabel front(QStringLiteral("front"), &window);
+    front.setAutoFillBackground(true);
+    front.setStyleSheet(QStringLiteral("background: rgb(0, 128, 0)"));
+    front.setGeometry(50, 50, 40, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    platform::QtRunTime runtime;
+    for (int x = 0; x < 256; ++x)
+        box.PSet(x, 60, platform::Rgb(255, 255, 0));
+    runtime.doEvents();
+    const QImage shown = onScreen(window);
+    EXPECT_EQ(shown.pixel(45, 60), qRgb(255, 255, 0));
+    EXPECT_EQ(shown.pixel(60, 60), qRgb(0, 128, 0)) << "the widget in front is not drawn over";
+    // Once it is gone, the picture beneath is there, drawn while it was covered.
+    front.hide();
+    runtime.doEvents();
+    EXPECT_EQ(onScreen(window).pixel(60, 60), qRgb(255, 255, 0));
+}
+
+TEST(PictureBox, AWholeRenderOnScreenEqualsTheDecode)
+{
+    testsupport::TempDir dir;
+    const auto bytes = testsupport::patternedScreen(21);
+    const std::string path = dir.write("pattern.scr", bytes);
+
+    QWidget window;
+    window.resize(256, 192);
+    platform::PictureBox box(256, 192, &window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    platform::QtRunTime runtime;
+    runtime.files().open(1, path);
+    screen::ScreenRenderer renderer(box, runtime);
+    ASSERT_EQ(renderer.ShowScreen(), screen::ScreenRenderer::Outcome::Complete);
+    runtime.doEvents();
+    EXPECT_EQ(runtime.files().openCount(), 0);
+    EXPECT_EQ(pixelsOf(onScreen(window)), testsupport::decodeScreen(bytes));
+    EXPECT_EQ(pixelsOf(window.grab().toImage()), testsupport::decodeScreen(bytes));
+}
+
+TEST(PictureBox, EachPixelBecomesASharpBlockAtTwiceTheScale)
+{
+    platform::PictureBox box(256, 192);
+    box.PSet(10, 10, platform::Rgb(255, 255, 255));
+    QImage doubled(512, 384, QImage::Format_RGB32);
+    doubled.setDevicePixelRatio(2);
+    box.render(&doubled);
+    for (const QPoint p : { QPoint(20, 20), QPoint(21, 20), QPoint(20, 21), QPoint(21, 21) })
+        EXPECT_EQ(doubled.pixel(p), qRgb(255, 255, 255)) << p.x() << "," << p.y();
+    EXPECT_EQ(doubled.pixel(22, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(doubled.pixel(19, 21), qRgb(0, 0, 0));
+}
+
+} // namespace

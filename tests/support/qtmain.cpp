@@ -1,10 +1,13 @@
-// Test main for widget tests: one application object for the whole run.
+// Test main for widget tests: one application object for the whole run, on the offscreen platform
+// unless another one is asked for.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
