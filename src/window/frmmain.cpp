@@ -74,6 +74,8 @@ frmMain::frmMain()
 
     pb->setGeometry(PictureRect);
     frameNavigator->setGeometry(NavigatorRect);
+    // The panel lies in front of the picture. It is shown from the start, so that a first-time
+    // user finds the files at once instead of an empty grey area.
     frameNavigator->raise();
     Drive1->setGeometry(DriveListRect);
     Dir1->setGeometry(DirListRect);

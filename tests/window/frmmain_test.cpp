@@ -1,1 +1,106 @@
-// placeholder
+// The main window: its controls and their places, the menu, the tab order and the panel.
+#include "window/windowfixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace windowtest {
+namespace {
+
+using MainWindow = WindowFixture;
+
+TEST_F(MainWindow, ControlsHaveTheirPlacesAndCaptions)
+{
+    EXPECT_EQ(window.windowTitle(), "Tarnvel");
+    EXPECT_EQ(window.centralWidget()->size(), QSize(402, 286));
+    EXPECT_EQ(frameNavigator()->title(), "Навигатор");
+    struct Place
+    {
+        QWidget *widget;
+        QWidget *parent;
+        QRect rect;
+    };
+    const Place places[] = {
+        { frameNavigator(), window.centralWidget(), { 40, 24, 321, 225 } },
+        { Drive1(), frameNavigator(), { 8, 24, 97, 21 } },
+        { Dir1(), frameNavigator(), { 120, 24, 177, 81 } },
+        { File1(), frameNavigator(), { 16, 120, 281, 84 } },
+        { pb(), window.centralWidget(), { 72, 48, 256, 192 } },
+    };
+    for (const Place &p : places) {
+        ASSERT_NE(p.widget, nullptr);
+        EXPECT_EQ(p.widget->parentWidget(), p.parent) << p.widget->objectName().toStdString();
+        EXPECT_EQ(p.widget->geometry(), p.rect) << p.widget->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindow, MenuHasFileWithOpenAndNothingElse)
+{
+    const QList<QAction *> bar = window.menuBar()->actions();
+    ASSERT_EQ(bar.size(), 1);
+    EXPECT_EQ(bar[0]->text(), "file");
+    ASSERT_NE(bar[0]->menu(), nullptr);
+    const QList<QAction *> items = bar[0]->menu()->actions();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0], openItem());
+    EXPECT_EQ(items[0]->text(), "open");
+    EXPECT_TRUE(items[0]->shortcut().isEmpty());
+}
+
+TEST_F(MainWindow, TabOrderRunsFromThePictureThroughTheLists)
+{
+    const QList<QWidget *> order { pb(), frameNavigator(), Drive1(), Dir1(), File1() };
+    QList<QWidget *> seen;
+    QWidget *w = pb();
+    do {
+        if (order.contains(w) && !seen.contains(w))
+            seen.append(w);
+        w = w->nextInFocusChain();
+    } while (w != pb());
+    EXPECT_EQ(seen, order);
+}
+
+TEST_F(MainWindow, LightGreyBeforeAnyFile)
+{
+    const QColor grey(220, 220, 220);
+    EXPECT_EQ(window.BackColor(), platform::Rgb(220, 220, 220));
+    EXPECT_EQ(pb()->BackColor(), platform::Rgb(220, 220, 220));
+    const QImage client = window.centralWidget()->grab().toImage();
+    EXPECT_EQ(client.pixelColor(5, 5), grey);
+    EXPECT_EQ(client.pixelColor(395, 280), grey);
+    const QImage picture = pb()->grab().toImage();
+    for (const QPoint p : { QPoint(0, 0), QPoint(128, 96), QPoint(255, 191) })
+        EXPECT_EQ(picture.pixelColor(p), grey);
+}
+
+TEST_F(MainWindow, PanelIsShownAtStartAndCoversThePicture)
+{
+    EXPECT_TRUE(frameNavigator()->isVisible());
+    EXPECT_TRUE(frameNavigator()->geometry().contains(pb()->geometry()));
+    // In front: the panel is stacked after the picture.
+    const QObjectList children = window.centralWidget()->children();
+    EXPECT_GT(children.indexOf(frameNavigator()), children.indexOf(pb()));
+}
+
+TEST_F(MainWindow, OpenShowsThePanelAndOnlyAFileHidesIt)
+{
+    dir.write("a.scr", testsupport::patternedScreen(1));
+    dir.makeDirectory("sub");
+    frameNavigator()->hide(); // as after a file was shown
+    openItem()->trigger();
+    EXPECT_TRUE(frameNavigator()->isVisible());
+    openItem()->trigger();
+    EXPECT_TRUE(frameNavigator()->isVisible()) << "open twice changes nothing";
+
+    Dir1()->setPath(q(dir.path()));
+    Dir1()->setPath(q(dir.path() + "/sub"));
+    Drive1()->setDrives({ { q(dir.path()), {}, q(dir.path()) } }, -1);
+    Drive1()->setCurrentIndex(0);
+    EXPECT_TRUE(frameNavigator()->isVisible()) << "the lists do not hide the panel";
+
+    selectFile("a.scr");
+    EXPECT_FALSE(frameNavigator()->isVisible());
+}
+
+} // namespace
+} // namespace windowtest

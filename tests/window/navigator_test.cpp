@@ -1,1 +1,138 @@
-// placeholder
+// The navigator: drive, directory and file lists following each other, and a selected file drawn.
+#include "window/windowfixture.h"
+
+#include <QApplication>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace windowtest {
+namespace {
+
+class Navigator : public WindowFixture
+{
+protected:
+    Navigator()
+    {
+        dir.write("first.scr", testsupport::patternedScreen(1));
+        dir.write("pictures/inner.scr", testsupport::patternedScreen(2));
+        dir.makeDirectory("other/deeper");
+        dir.write("other/deeper/x.scr", {});
+        const QString root = q(dir.path());
+        Drive1()->setDrives({ { "/", "", "/" }, { root + "/other", "OTHER", root + "/other" }, { root, "HERE", root + "/pictures" } }, 0);
+    }
+    QStringList files()
+    {
+        QStringList names;
+        for (int row = 0; row < File1()->count(); ++row)
+            names.append(File1()->item(row)->text());
+        return names;
+    }
+};
+
+TEST_F(Navigator, ChangingTheDriveMovesBothLists)
+{
+    Drive1()->setCurrentIndex(2);
+    EXPECT_EQ(Dir1()->Path(), q(dir.path() + "/pictures")) << "the drive's current directory";
+    EXPECT_EQ(File1()->Path(), Dir1()->Path());
+    EXPECT_EQ(files(), QStringList { "inner.scr" });
+    Drive1()->setCurrentIndex(1);
+    EXPECT_EQ(Dir1()->Path(), q(dir.path() + "/other"));
+    EXPECT_EQ(Dir1()->item(0)->text(), q(dir.path() + "/other")) << "the chain starts at the drive's mount point";
+    EXPECT_EQ(files(), QStringList {});
+}
+
+TEST_F(Navigator, OpeningADirectoryRefreshesTheFileList)
+{
+    Drive1()->setCurrentIndex(1);
+    const QList<QListWidgetItem *> deeper = Dir1()->findItems("deeper", Qt::MatchContains);
+    ASSERT_EQ(deeper.size(), 1);
+    const QPoint centre = Dir1()->visualItemRect(deeper.first()).center();
+    QTest::mouseClick(Dir1()->viewport(), Qt::LeftButton, {}, centre); // a double-click's first press
+    QTest::mouseDClick(Dir1()->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(File1()->Path(), q(dir.path() + "/other/deeper"));
+    EXPECT_EQ(files(), QStringList { "x.scr" });
+}
+
+TEST_F(Navigator, ADriveThatCannotBeEnteredLeavesTheListsAsTheyWere)
+{
+    Drive1()->setCurrentIndex(2);
+    std::filesystem::remove_all(dir.path() + "/other");
+    ReportCatcher reports;
+    Drive1()->setCurrentIndex(1);
+    QTest::qWait(30);
+    EXPECT_EQ(Drive1()->currentIndex(), 1);
+    EXPECT_EQ(Dir1()->Path(), q(dir.path() + "/pictures"));
+    EXPECT_EQ(File1()->Path(), q(dir.path() + "/pictures"));
+    EXPECT_EQ(files(), QStringList { "inner.scr" });
+    EXPECT_TRUE(reports.texts.isEmpty());
+}
+
+TEST_F(Navigator, NamesOfEveryKindOpen)
+{
+    const auto bytes = testsupport::patternedScreen(3);
+    const QString name = "Экран №1 \\ 画面 (copy).scr";
+    dir.write(name.toStdString(), bytes);
+    Dir1()->setPath(q(dir.path()));
+    selectFile(name);
+    EXPECT_EQ(picture(), testsupport::decodeScreen(bytes));
+}
+
+TEST_F(Navigator, AFileInASubdirectoryOpens)
+{
+    Drive1()->setCurrentIndex(2); // goes to .../pictures
+    selectFile("inner.scr");
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(2)));
+}
+
+TEST_F(Navigator, AFileInTheRootDirectoryOpens)
+{
+    // A root path ends in its separator; the file's path must not get a second one.
+    const std::string name = "tarnvel-root-test-" + std::to_string(::getpid()) + ".scr";
+    const auto bytes = testsupport::patternedScreen(4);
+    {
+        std::FILE *f = std::fopen(("/" + name).c_str(), "wbx");
+        if (!f)
+            GTEST_SKIP() << "the root directory is not writable here";
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    struct Remove
+    {
+        std::string path;
+        ~Remove() { std::remove(path.c_str()); }
+    } remove { "/" + name };
+    Drive1()->setCurrentIndex(1);
+    Drive1()->setCurrentIndex(0);
+    ASSERT_EQ(Dir1()->Path(), "/");
+    selectFile(q(name));
+    EXPECT_EQ(picture(), testsupport::decodeScreen(bytes));
+}
+
+TEST_F(Navigator, ThePanelIsHiddenBeforeTheFirstPixel)
+{
+    Dir1()->setPath(q(dir.path()));
+    struct Watch : QObject
+    {
+        platform::PictureBox *picture;
+        bool hidden = false;
+        QRgb firstPixelAtHide = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Hide && !hidden) {
+                hidden = true;
+                firstPixelAtHide = picture->image().pixel(0, 0);
+            }
+            return false;
+        }
+    } watch;
+    watch.picture = pb();
+    frameNavigator()->installEventFilter(&watch);
+    selectFile("first.scr");
+    EXPECT_TRUE(watch.hidden);
+    EXPECT_EQ(watch.firstPixelAtHide, qRgb(220, 220, 220)) << "nothing of the new picture was drawn yet";
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(1)));
+}
+
+} // namespace
+} // namespace windowtest

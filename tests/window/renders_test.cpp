@@ -1,1 +1,181 @@
-// placeholder
+// Selections and closing while a render runs, and files that cannot be opened or read.
+#include "window/windowfixture.h"
+
+#include "platform/runtimeerror.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace windowtest {
+namespace {
+
+class Renders : public WindowFixture
+{
+protected:
+    Renders()
+    {
+        a = dir.write("a.scr", testsupport::patternedScreen(11));
+        b = dir.write("b.scr", testsupport::patternedScreen(12));
+        Dir1()->setPath(q(dir.path()));
+    }
+    int openScreenFiles() const { return testsupport::descriptorsOpenOn(a) + testsupport::descriptorsOpenOn(b); }
+
+    // Runs action on every event processing from now on, until the returned timer is gone.
+    std::unique_ptr<QTimer> onEveryYield(std::function<void()> action)
+    {
+        auto timer = std::make_unique<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout, std::move(action));
+        timer->start(0);
+        return timer;
+    }
+
+    std::string a, b;
+};
+
+TEST_F(Renders, ASelectionDuringARenderStopsItAndDrawsTheNewFile)
+{
+    int yields = 0, mostOpen = 0;
+    bool selected = false;
+    auto watch = onEveryYield([&] {
+        if (yields % 50 == 0)
+            mostOpen = std::max(mostOpen, openScreenFiles());
+        if (++yields == 500 && !selected) {
+            selected = true;
+            EXPECT_FALSE(frameNavigator()->isVisible()) << "a.scr is being drawn";
+            openItem()->trigger();
+            selectFile("b.scr");
+        }
+    });
+    selectFile("a.scr");
+    watch.reset();
+    EXPECT_TRUE(selected);
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(12)));
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_EQ(openScreenFiles(), 0);
+    EXPECT_FALSE(frameNavigator()->isVisible());
+}
+
+TEST_F(Renders, ManySelectionsDuringRendersDoNotDeepenTheStack)
+{
+    // Each selection is made from inside a render's yield. If renders nested, every one would be
+    // made deeper in the stack than the one before.
+    std::vector<std::uintptr_t> depths;
+    int yields = 0, mostOpen = 0;
+    unsigned lastSelected = 0;
+    auto watch = onEveryYield([&] {
+        if (yields % 50 == 0)
+            mostOpen = std::max(mostOpen, openScreenFiles());
+        if (++yields % 300 == 0 && depths.size() < 30) {
+            int marker = 0;
+            depths.push_back(reinterpret_cast<std::uintptr_t>(&marker));
+            openItem()->trigger();
+            lastSelected = depths.size() % 2 ? 12 : 11;
+            selectFile(lastSelected == 12 ? "b.scr" : "a.scr");
+        }
+    });
+    selectFile("a.scr");
+    watch.reset();
+    ASSERT_EQ(depths.size(), 30u);
+    const auto [low, high] = std::minmax_element(depths.begin(), depths.end());
+    EXPECT_LT(*high - *low, 1024u) << "selections were made at different stack depths";
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(lastSelected))) << "the last selection is shown";
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_EQ(openScreenFiles(), 0);
+}
+
+TEST_F(Renders, ClosingDuringARenderEndsTheProgramAtOnceWithStatusZero)
+{
+    QTimer::singleShot(0, [&] { selectFile("a.scr"); });
+    int yields = 0;
+    auto watch = onEveryYield([&] {
+        if (++yields == 200)
+            window.close();
+    });
+    QTimer::singleShot(60000, [] { QCoreApplication::exit(99); }); // never reached when closing works
+    const int status = QApplication::exec();
+    watch.reset();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(openScreenFiles(), 0);
+    EXPECT_NE(picture(), testsupport::decodeScreen(testsupport::patternedScreen(11))) << "the render stopped early";
+}
+
+struct Unopenable
+{
+    const char *name;
+    std::function<void(const testsupport::TempDir &, const std::string &path)> make;
+    int number;
+};
+
+class UnopenableFiles : public Renders, public ::testing::WithParamInterface<Unopenable>
+{
+};
+
+TEST_P(UnopenableFiles, AreReportedAndTheProgramGoesOn)
+{
+    const Unopenable &c = GetParam();
+    const std::string path = dir.path() + "/bad.scr";
+    dir.write("bad.scr", {});
+    File1()->setPath(q(dir.path())); // listed as a file, then made unopenable
+    c.make(dir, path);
+    {
+        ReportCatcher reports;
+        selectFile("bad.scr");
+        ASSERT_EQ(reports.texts.size(), 1);
+        EXPECT_TRUE(reports.texts[0].startsWith(QStringLiteral("Run-time error '%1':").arg(c.number))) << reports.texts[0].toStdString();
+        EXPECT_TRUE(reports.texts[0].contains(q(path))) << reports.texts[0].toStdString();
+    }
+    EXPECT_TRUE(frameNavigator()->isVisible()) << "the panel stays for another choice";
+    EXPECT_EQ(testsupport::descriptorsOpenOn(path), 0);
+    EXPECT_TRUE(std::filesystem::exists(path) == (c.number != platform::RunTimeError::FileNotFound)) << "nothing is created";
+
+    selectFile("a.scr");
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(11)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UnopenableFiles,
+    ::testing::Values(
+        Unopenable { "vanished", [](const auto &, const std::string &p) { std::filesystem::remove(p); }, 53 },
+        Unopenable { "fifo",
+                     [](const auto &, const std::string &p) {
+                         std::filesystem::remove(p);
+                         ::mkfifo(p.c_str(), 0600);
+                     },
+                     75 },
+        Unopenable { "linkToDirectory",
+                     [](const auto &d, const std::string &p) {
+                         std::filesystem::remove(p);
+                         std::filesystem::create_symlink(d.path(), p);
+                     },
+                     75 },
+        Unopenable { "linkToDevice",
+                     [](const auto &, const std::string &p) {
+                         std::filesystem::remove(p);
+                         std::filesystem::create_symlink("/dev/zero", p);
+                     },
+                     75 }),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(Renders, AFailedReadIsReportedAndThePictureStaysAsFarAsItGot)
+{
+    // Reading this process's memory at address 0 fails with an input/output error.
+    const std::string path = dir.path() + "/unreadable.scr";
+    std::filesystem::create_symlink("/proc/self/mem", path);
+    File1()->setPath(q(dir.path()));
+    {
+        ReportCatcher reports;
+        selectFile("unreadable.scr");
+        ASSERT_EQ(reports.texts.size(), 1);
+        EXPECT_TRUE(reports.texts[0].startsWith("Run-time error '57':")) << reports.texts[0].toStdString();
+    }
+    EXPECT_EQ(testsupport::descriptorsOpenOn("/proc/self/mem"), 0);
+    EXPECT_EQ(pb()->image().pixel(0, 0), qRgb(220, 220, 220)) << "cleared, and nothing read to draw";
+    selectFile("b.scr");
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(12)));
+}
+
+} // namespace
+} // namespace windowtest
