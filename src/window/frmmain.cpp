@@ -77,6 +77,7 @@ frmMain::frmMain()
     // The panel lies in front of the picture. It is shown from the start, so that a first-time
     // user finds the files at once instead of an empty grey area.
     frameNavigator->raise();
+    frameNavigator->setAutoFillBackground(true); // opaque, so the picture drawn beneath does not show through
     Drive1->setGeometry(DriveListRect);
     Dir1->setGeometry(DirListRect);
     File1->setGeometry(FileListRect);

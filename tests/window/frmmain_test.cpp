@@ -1,8 +1,10 @@
 // The main window: its controls and their places, the menu, the tab order and the panel.
 #include "window/windowfixture.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace windowtest {
 namespace {
@@ -80,6 +82,25 @@ TEST_F(MainWindow, PanelIsShownAtStartAndCoversThePicture)
     // In front: the panel is stacked after the picture.
     const QObjectList children = window.centralWidget()->children();
     EXPECT_GT(children.indexOf(frameNavigator()), children.indexOf(pb()));
+}
+
+TEST_F(MainWindow, ThePanelHidesThePictureDrawnBeneathIt)
+{
+    for (int y = 0; y < 192; ++y)
+        for (int x = 0; x < 256; ++x)
+            pb()->PSet(x, y, platform::Rgb(255, 0, 0));
+    QCoreApplication::processEvents();
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage();
+    const QPoint clientOrigin = window.centralWidget()->mapTo(&window, QPoint(0, 0));
+    // Inside the panel, beside and between the lists, over the picture.
+    for (const QPoint p : { QPoint(80, 110), QPoint(320, 230), QPoint(110, 60) }) {
+        // The panel's own light colour, not the red beneath (a frame may shade it a little).
+        EXPECT_GT(shown.pixelColor(clientOrigin + p).green(), 150) << p.x() << "," << p.y();
+    }
+    frameNavigator()->hide();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage().pixelColor(clientOrigin + QPoint(80, 110)),
+              QColor(255, 0, 0));
 }
 
 TEST_F(MainWindow, OpenShowsThePanelAndOnlyAFileHidesIt)
