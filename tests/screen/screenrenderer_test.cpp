@@ -251,6 +251,7 @@ struct FileCase
     const char *name;
     std::vector<std::uint8_t> file;
     std::vector<std::uint8_t> drawnAs; // the file that the picture must equal
+    friend void PrintTo(const FileCase &c, std::ostream *out) { *out << c.name; }
 };
 
 class WholeFiles : public ::testing::TestWithParam<FileCase>

@@ -107,6 +107,7 @@ struct Unopenable
     const char *name;
     std::function<void(const testsupport::TempDir &, const std::string &path)> make;
     int number;
+    friend void PrintTo(const Unopenable &c, std::ostream *out) { *out << c.name; }
 };
 
 class UnopenableFiles : public Renders, public ::testing::WithParamInterface<Unopenable>
