@@ -73,10 +73,4 @@ TEST(Drives, ThisMachineHasItsRootAsADrive)
         EXPECT_TRUE(drive.displayText().startsWith(drive.root));
 }
 
-TEST(Drives, DisplayTextShowsTheLabel)
-{
-    EXPECT_EQ((platform::Drive { "/media/DISK", "GAMES", "/media/DISK" }.displayText()), "/media/DISK [GAMES]");
-    EXPECT_EQ((platform::Drive { "/", "", "/" }.displayText()), "/");
-}
-
 } // namespace

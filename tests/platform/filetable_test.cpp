@@ -139,39 +139,4 @@ TEST(FileTable, KeepsReadingAFileRemovedWhileOpen)
     EXPECT_EQ(byte, bytes[6911]);
 }
 
-struct ErrnoCase
-{
-    int errnoValue;
-    int number;
-};
-
-class ErrnoMapping : public ::testing::TestWithParam<ErrnoCase>
-{
-};
-
-TEST_P(ErrnoMapping, SystemFailuresBecomeRunTimeErrors)
-{
-    const RunTimeError error = RunTimeError::fromErrno(GetParam().errnoValue, "/some/file");
-    EXPECT_EQ(error.number(), GetParam().number);
-    EXPECT_EQ(error.path(), "/some/file");
-    EXPECT_FALSE(error.reason().empty());
-    EXPECT_STREQ(error.what(), RunTimeError::messageFor(GetParam().number));
-}
-
-INSTANTIATE_TEST_SUITE_P(Errors, ErrnoMapping,
-                         ::testing::Values(ErrnoCase { ENOENT, 53 }, ErrnoCase { ENOTDIR, 76 }, ErrnoCase { EACCES, 70 },
-                                           ErrnoCase { EPERM, 70 }, ErrnoCase { EIO, 57 }, ErrnoCase { EMFILE, 67 },
-                                           ErrnoCase { EISDIR, 75 }, ErrnoCase { ELOOP, 75 }, ErrnoCase { ENAMETOOLONG, 52 }));
-
-TEST(RunTimeError, MessagesOfTheClassicNumbers)
-{
-    EXPECT_STREQ(RunTimeError::messageFor(52), "Bad file name or number");
-    EXPECT_STREQ(RunTimeError::messageFor(53), "File not found");
-    EXPECT_STREQ(RunTimeError::messageFor(55), "File already open");
-    EXPECT_STREQ(RunTimeError::messageFor(57), "Device I/O error");
-    EXPECT_STREQ(RunTimeError::messageFor(70), "Permission denied");
-    EXPECT_STREQ(RunTimeError::messageFor(75), "Path/File access error");
-    EXPECT_STREQ(RunTimeError::messageFor(76), "Path not found");
-}
-
 } // namespace

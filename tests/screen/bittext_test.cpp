@@ -24,12 +24,4 @@ TEST(ByteToBits, KnownValues)
         EXPECT_EQ(screen::ByteToBits(static_cast<std::uint8_t>(value)), text) << value;
 }
 
-TEST(ByteToBits, BitAtReadsOnePosition)
-{
-    const std::string bits = screen::ByteToBits(71); // 01000111
-    const int expected[] = { 0, 1, 0, 0, 0, 1, 1, 1 };
-    for (int position = 1; position <= 8; ++position)
-        EXPECT_EQ(screen::bitAt(bits, position), expected[position - 1]) << position;
-}
-
 } // namespace

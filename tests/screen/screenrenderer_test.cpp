@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <stdexcept>
-#include <type_traits>
 
 namespace {
 
@@ -70,15 +69,6 @@ struct Rendered
     explicit Rendered(std::vector<std::uint8_t> file) : fake(std::move(file)) {}
     screen::ScreenRenderer::Outcome run() { return renderer.ShowScreen(); }
 };
-
-TEST(ScreenRenderer, RenderStateHasItsWidths)
-{
-    screen::ScreenRenderer *r = nullptr;
-    static_assert(std::is_same_v<decltype(r->thirdTop), std::int16_t> && std::is_same_v<decltype(r->bytePos), std::int16_t>);
-    static_assert(std::is_same_v<decltype(r->dataByte), std::uint8_t> && std::is_same_v<decltype(r->attrByte), std::uint8_t>);
-    static_assert(std::is_same_v<decltype(r->attrNo), float> && sizeof(float) == 4);
-    static_assert(sizeof(screen::ScreenPixel) == 16 && offsetof(screen::ScreenPixel, paperRed) == 0 && offsetof(screen::ScreenPixel, level) == 14);
-}
 
 // One walk over the whole log of a render, checking the order of every call.
 TEST(ScreenRenderer, CallOrderOfAWholeRender)
@@ -298,18 +288,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FileCase { "short", firstBytes(testsupport::patternedScreen(7), 100), firstBytes(testsupport::patternedScreen(7), 100) },
                       FileCase { "empty", {}, {} }),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST(ScreenRenderer, KnownAttributeColours)
-{
-    Rendered white(uniformAttributes(56, std::vector<std::uint8_t>(6912, 0x0F)));
-    white.run();
-    EXPECT_EQ(white.fake.picture[0], (Rgb { 200, 200, 200 })); // paper white
-    EXPECT_EQ(white.fake.picture[4], (Rgb { 0, 0, 0 }));       // ink black
-    Rendered bright(uniformAttributes(71, std::vector<std::uint8_t>(6912, 0x0F)));
-    bright.run();
-    EXPECT_EQ(bright.fake.picture[0], (Rgb { 0, 0, 0 }));       // paper black
-    EXPECT_EQ(bright.fake.picture[4], (Rgb { 255, 255, 255 })); // ink bright white
-}
 
 TEST(ScreenRenderer, SecondRenderLeavesOnlyTheSecondPictureAndGrid)
 {
