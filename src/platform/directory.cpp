@@ -90,6 +90,13 @@ void sortNames(QStringList &names)
     std::sort(names.begin(), names.end(), readsBefore);
 }
 
+bool isWithin(const QString &path, const QString &directory)
+{
+    if (directory.endsWith(QLatin1Char('/')))
+        return path.startsWith(directory);
+    return path == directory || path.startsWith(directory + QLatin1Char('/'));
+}
+
 QString joinPath(const QString &directory, const QString &name)
 {
     if (directory.endsWith(QLatin1Char('/')))

@@ -20,6 +20,9 @@ DirectoryListing readDirectory(const QString &path);
 // Sorts names the way a person expects: letters case-insensitively, digit runs by value.
 void sortNames(QStringList &names);
 
+// Whether path is directory itself or lies below it (a root "/" holds every absolute path).
+bool isWithin(const QString &path, const QString &directory);
+
 // The path of name inside directory, with one separator between them, none added after a root "/".
 QString joinPath(const QString &directory, const QString &name);
 

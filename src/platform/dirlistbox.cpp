@@ -15,11 +15,6 @@ namespace platform {
 
 namespace {
 
-bool isInside(const QString &path, const QString &root)
-{
-    return root.endsWith(QLatin1Char('/')) ? path.startsWith(root) : path == root || path.startsWith(root + QLatin1Char('/'));
-}
-
 // The directories from root down to path, root first.
 QStringList chain(const QString &root, const QString &path)
 {
@@ -51,9 +46,9 @@ void DirListBox::setPath(const QString &newPath)
 {
     const QString absolute = QDir::cleanPath(QDir(path.isEmpty() ? QDir::currentPath() : path).absoluteFilePath(newPath));
     QString newRoot = root;
-    if (newRoot.isEmpty() || !isInside(absolute, newRoot)) {
+    if (newRoot.isEmpty() || !isWithin(absolute, newRoot)) {
         newRoot = QStorageInfo(absolute).rootPath();
-        if (newRoot.isEmpty() || !isInside(absolute, newRoot))
+        if (newRoot.isEmpty() || !isWithin(absolute, newRoot))
             newRoot = QStringLiteral("/");
     }
     enter(absolute, newRoot);

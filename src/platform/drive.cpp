@@ -1,23 +1,14 @@
 // Finding the drives on a Linux machine from its mount table.
 #include "platform/drive.h"
 
+#include "platform/directory.h"
+
 #include <QFileInfo>
 #include <QStorageInfo>
 
 #include <algorithm>
 
 namespace platform {
-
-namespace {
-
-bool isInside(const QString &path, const QString &root)
-{
-    if (root == QLatin1String("/"))
-        return path.startsWith(QLatin1Char('/'));
-    return path == root || path.startsWith(root + QLatin1Char('/'));
-}
-
-} // namespace
 
 QString Drive::displayText() const
 {
@@ -30,7 +21,7 @@ bool isBrowsableMount(const QString &root, const QString &device, const QString 
         return true;
     static const QStringList systemTrees { "/proc", "/sys", "/dev", "/run", "/snap", "/var/lib/docker", "/boot/efi" };
     for (const QString &tree : systemTrees) {
-        if (isInside(root, tree) && !isInside(root, QStringLiteral("/run/media")))
+        if (isWithin(root, tree) && !isWithin(root, QStringLiteral("/run/media")))
             return false;
     }
     static const QStringList networkTypes { "nfs", "nfs4", "cifs", "smbfs", "fuse.sshfs", "9p" };
@@ -64,7 +55,7 @@ int driveHolding(const QList<Drive> &drives, const QString &path)
 {
     int best = -1;
     for (int i = 0; i < drives.size(); ++i) {
-        if (isInside(path, drives[i].root) && (best < 0 || drives[i].root.size() > drives[best].root.size()))
+        if (isWithin(path, drives[i].root) && (best < 0 || drives[i].root.size() > drives[best].root.size()))
             best = i;
     }
     return best;
