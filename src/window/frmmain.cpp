@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include <exception>
 #include <new>
 
 namespace {
@@ -155,6 +156,8 @@ void frmMain::File1_Click()
         platform::showErrorReport(this, error);
     } catch (const std::bad_alloc &) {
         endWithError(platform::RunTimeError(platform::RunTimeError::OutOfMemory));
+    } catch (const std::exception &unexpected) {
+        endWithError(platform::RunTimeError(platform::RunTimeError::InternalError, {}, unexpected.what()));
     } catch (...) {
         endWithError(platform::RunTimeError(platform::RunTimeError::InternalError));
     }
@@ -190,9 +193,10 @@ bool frmMain::openScreenFile()
 
 void frmMain::endWithError(const platform::RunTimeError &error)
 {
+    closing = true;
+    render.requestStop(); // in case this click came during a render
     runtime.closeAll();
     platform::showErrorReport(this, error);
-    closing = true;
     QCoreApplication::exit(EXIT_FAILURE);
 }
 
