@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+#include <functional>
+
 namespace platform {
 
 class DriveListBox : public QComboBox
@@ -12,21 +14,34 @@ class DriveListBox : public QComboBox
     Q_OBJECT
 
 public:
+    // Where the list's drives come from; by default this machine's mounts.
+    using Source = std::function<QList<platform::Drive>()>;
+
     // Lists this machine's drives with the one holding the working directory selected.
     explicit DriveListBox(QWidget *parent = nullptr);
 
-    // Lists these drives instead and selects the one at index, without raising Change.
-    void setDrives(const QList<platform::Drive> &drives, int selected);
-    const QList<platform::Drive> &drives() const { return driveList; }
+    // Lists the drives of source instead, with the one holding the working directory selected,
+    // without raising Change.
+    void setSource(Source source);
+    // Reads the drives again, so that media mounted meanwhile appear. The selected drive stays
+    // selected, and listed even if it has gone; Change is not raised.
+    void refresh();
 
-    // The selected drive; an empty one when the list is empty.
+    const QList<platform::Drive> &drives() const { return driveList; }
+    // The selected drive; an empty one when nothing is selected.
     platform::Drive Drive() const;
+
+    // The list is read again each time it drops down.
+    void showPopup() override;
 
 signals:
     // The selected drive changed, by the user or by code.
     void Change();
 
 private:
+    void fill(const QList<platform::Drive> &drives, int selected);
+
+    Source source;
     QList<platform::Drive> driveList;
 };
 

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-class PictureBox : public QWidget, public PictureArea
+class PictureBox final : public QWidget, public PictureArea
 {
     Q_OBJECT
 

@@ -173,14 +173,37 @@ TEST(DriveListBox, ListsDrivesAndRaisesChangeOnAChoice)
     EXPECT_FALSE(drives.drives().isEmpty()) << "this machine's drives are listed at start";
     EXPECT_EQ(drives.Drive(), drives.drives().at(platform::driveHolding(drives.drives(), QDir::currentPath())));
 
-    const QList<platform::Drive> list { { "/", "", "/" }, tree.drive() };
     QSignalSpy changes(&drives, &platform::DriveListBox::Change);
-    drives.setDrives(list, 0);
+    drives.setSource([&tree] { return QList<platform::Drive> { { "/", "", "/" }, tree.drive() }; });
     EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(drives.Drive().root, "/") << "the drive holding the working directory";
     EXPECT_EQ(drives.itemText(1), tree.path() + " [TEST]");
     drives.setCurrentIndex(1);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(drives.Drive(), tree.drive());
+}
+
+TEST(DriveListBox, ReadsTheDrivesAgainKeepingTheSelection)
+{
+    QList<platform::Drive> mounted { { "/", "", "/" }, { "/media/A", "", "/media/A" } };
+    platform::DriveListBox drives;
+    drives.setSource([&mounted] { return mounted; });
+    drives.setCurrentIndex(1);
+    QSignalSpy changes(&drives, &platform::DriveListBox::Change);
+
+    mounted.insert(1, { "/home", "", "/home" }); // mounted meanwhile
+    drives.refresh();
+    EXPECT_EQ(drives.count(), 3);
+    EXPECT_EQ(drives.Drive().root, "/media/A");
+
+    mounted.removeLast(); // the selected drive is unmounted: it stays until another is chosen
+    drives.refresh();
+    EXPECT_EQ(drives.count(), 3);
+    EXPECT_EQ(drives.Drive().root, "/media/A");
+    EXPECT_EQ(changes.count(), 0);
+    drives.setCurrentIndex(0);
+    drives.refresh();
+    EXPECT_EQ(drives.count(), 2);
 }
 
 } // namespace

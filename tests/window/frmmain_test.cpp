@@ -115,7 +115,7 @@ TEST_F(MainWindow, OpenShowsThePanelAndOnlyAFileHidesIt)
 
     Dir1()->setPath(q(dir.path()));
     Dir1()->setPath(q(dir.path() + "/sub"));
-    Drive1()->setDrives({ { q(dir.path()), {}, q(dir.path()) } }, -1);
+    Drive1()->setSource([this] { return QList<platform::Drive> { { q(dir.path()), {}, q(dir.path()) } }; });
     Drive1()->setCurrentIndex(0);
     EXPECT_TRUE(frameNavigator()->isVisible()) << "the lists do not hide the panel";
 

@@ -19,7 +19,8 @@ protected:
         dir.makeDirectory("other/deeper");
         dir.write("other/deeper/x.scr", {});
         const QString root = q(dir.path());
-        Drive1()->setDrives({ { "/", "", "/" }, { root + "/other", "OTHER", root + "/other" }, { root, "HERE", root + "/pictures" } }, 0);
+        const QList<platform::Drive> drives { { "/", "", "/" }, { root + "/other", "OTHER", root + "/other" }, { root, "HERE", root + "/pictures" } };
+        Drive1()->setSource([drives] { return drives; });
     }
     QStringList files()
     {
