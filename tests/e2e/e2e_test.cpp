@@ -7,10 +7,12 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -164,16 +166,23 @@ private:
     xcb_window_t root = 0;
 };
 
-// Waits until the picture area shows expected; returns whether it did in time.
-bool waitForPicture(Display &display, std::pair<int, int> client, const std::vector<testsupport::Rgb> &expected)
+// Waits until condition holds; returns whether it did in time.
+bool waitUntil(const std::function<bool()> &condition, Clock::duration limit = 120s)
 {
-    const auto end = Clock::now() + 120s;
+    const auto end = Clock::now() + limit;
     while (Clock::now() < end) {
-        if (display.grab(client.first + PictureLeft, client.second + PictureTop) == expected)
+        if (condition())
             return true;
-        std::this_thread::sleep_for(250ms);
+        std::this_thread::sleep_for(50ms);
     }
     return false;
+}
+
+// The program's windows on screen: the main window, and a menu while one is open.
+int visibleWindows()
+{
+    const std::string ids = run("xdotool search --onlyvisible --class tarnvel 2>/dev/null");
+    return static_cast<int>(std::count(ids.begin(), ids.end(), '\n'));
 }
 
 std::string click(std::pair<int, int> client, int x, int y)
@@ -188,10 +197,10 @@ TEST(EndToEnd, AUserOpensScreensFromTheNavigatorAndClosesTheWindowWhileOneIsDraw
 
     testsupport::TempDir dir;
     const std::string start = dir.makeDirectory("start");
-    const auto first = testsupport::patternedScreen(31);
-    const auto second = testsupport::patternedScreen(32);
-    dir.write("start/screens/1 first.scr", first);
-    dir.write("start/screens/2 second.scr", second);
+    const auto firstFile = testsupport::patternedScreen(31);
+    const auto secondFile = testsupport::patternedScreen(32);
+    dir.write("start/screens/1 first.scr", firstFile);
+    dir.write("start/screens/2 second.scr", secondFile);
 
     Program program(start);
     const auto window = display.findWindow(30s);
@@ -199,30 +208,33 @@ TEST(EndToEnd, AUserOpensScreensFromTheNavigatorAndClosesTheWindowWhileOneIsDraw
     const auto client = display.clientOrigin(*window);
     ASSERT_GE(client.first, 0);
 
+    const auto picture = [&] { return display.grab(client.first + PictureLeft, client.second + PictureTop); };
+    const auto first = testsupport::decodeScreen(firstFile);
+    const auto second = testsupport::decodeScreen(secondFile);
+
     // The panel is open from the start: open "screens", the last entry of the directory list, with
     // the keyboard, then select the first file with the mouse.
     xdotool(click(client, DirListLeft + 40, DirListTop + 8));
     xdotool("key End Return");
-    std::this_thread::sleep_for(300ms);
     xdotool(click(client, FileListLeft + 40, FileListTop + 8));
-    EXPECT_TRUE(waitForPicture(display, client, testsupport::decodeScreen(first))) << "the first screen was not drawn exactly";
+    EXPECT_TRUE(waitUntil([&] { return picture() == first; })) << "the first screen was not drawn exactly";
 
     // file, open: the panel again. Tab from the picture through the drive and directory lists to the
     // file list, and move down to the second file.
     const auto openPanel = [&] {
         xdotool(click(client, 14, -10));
-        std::this_thread::sleep_for(300ms);
+        ASSERT_TRUE(waitUntil([] { return visibleWindows() == 2; }, 20s)) << "the file menu did not open";
         xdotool(click(client, 30, 12));
-        std::this_thread::sleep_for(300ms);
+        ASSERT_TRUE(waitUntil([] { return visibleWindows() == 1; }, 20s)) << "the file menu did not close";
     };
     openPanel();
     xdotool("key Tab Tab Tab Down");
-    EXPECT_TRUE(waitForPicture(display, client, testsupport::decodeScreen(second))) << "the second screen was not drawn exactly";
+    EXPECT_TRUE(waitUntil([&] { return picture() == second; })) << "the second screen was not drawn exactly";
 
     // Once more, back up to the first, and close the window while the picture builds up.
     openPanel();
     xdotool("key Tab Tab Tab Up");
-    std::this_thread::sleep_for(500ms);
+    ASSERT_TRUE(waitUntil([&] { return picture() != second; }, 20s)) << "the first screen did not start";
     display.requestClose(*window);
     const auto status = program.waitForExit(20s);
     ASSERT_TRUE(status) << "the program did not end after its window was closed";
