@@ -58,7 +58,9 @@ void DirListBox::setPath(const platform::Drive &drive)
 {
     if (drive.root.isEmpty())
         throw RunTimeError(RunTimeError::DeviceUnavailable);
-    enter(QDir::cleanPath(drive.current), QDir::cleanPath(drive.root));
+    const QString root = QDir::cleanPath(drive.root);
+    const QString current = QDir::cleanPath(drive.current);
+    enter(isWithin(current, root) ? current : root, root);
 }
 
 void DirListBox::enter(const QString &newPath, const QString &newRoot)
