@@ -58,9 +58,9 @@ void DirListBox::setPath(const platform::Drive &drive)
 {
     if (drive.root.isEmpty())
         throw RunTimeError(RunTimeError::DeviceUnavailable);
-    const QString root = QDir::cleanPath(drive.root);
-    const QString current = QDir::cleanPath(drive.current);
-    enter(isWithin(current, root) ? current : root, root);
+    const QString mountPoint = QDir::cleanPath(drive.root);
+    const QString start = QDir::cleanPath(drive.current);
+    enter(isWithin(start, mountPoint) ? start : mountPoint, mountPoint);
 }
 
 void DirListBox::enter(const QString &newPath, const QString &newRoot)
