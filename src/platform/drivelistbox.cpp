@@ -30,13 +30,13 @@ void DriveListBox::refresh()
         fill(found, -1);
         return;
     }
-    auto same = std::find_if(found.begin(), found.end(), [&selected](const platform::Drive &d) { return d.root == selected.root; });
-    if (same == found.end()) {
-        found.append(selected);
-        std::sort(found.begin(), found.end(), [](const platform::Drive &a, const platform::Drive &b) { return a.root < b.root; });
-        same = std::find_if(found.begin(), found.end(), [&selected](const platform::Drive &d) { return d.root == selected.root; });
+    auto place = std::find_if(found.begin(), found.end(), [&selected](const platform::Drive &d) { return d.root == selected.root; });
+    if (place == found.end()) {
+        // Gone from the mounts: it stays listed, in its place by mount point, until another is chosen.
+        const auto before = [](const platform::Drive &d, const QString &root) { return d.root < root; };
+        place = found.insert(std::lower_bound(found.begin(), found.end(), selected.root, before), selected);
     }
-    fill(found, static_cast<int>(same - found.begin()));
+    fill(found, static_cast<int>(place - found.begin()));
 }
 
 void DriveListBox::fill(const QList<platform::Drive> &drives, int selected)

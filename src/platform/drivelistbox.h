@@ -14,7 +14,7 @@ class DriveListBox : public QComboBox
     Q_OBJECT
 
 public:
-    // Where the list's drives come from; by default this machine's mounts.
+    // Where the list's drives come from, sorted by mount point; by default this machine's mounts.
     using Source = std::function<QList<platform::Drive>()>;
 
     // Lists this machine's drives with the one holding the working directory selected.
