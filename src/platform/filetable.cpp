@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +23,49 @@ bool parentExists(const std::string &path)
     const std::string parent = slash == 0 ? "/" : path.substr(0, slash);
     struct stat info {};
     return ::stat(parent.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Opens path for reading only if it is a regular file. Its type is checked on a handle that
+// opens nothing (O_PATH): opening a device can have effects of its own (a tape rewinds, a
+// watchdog arms), and a pipe may wait for a writer. The checked file itself is then opened
+// through that handle, so no other file can be swapped in between.
+int openRegularFile(const std::string &path)
+{
+    const int handle = ::open(path.c_str(), O_PATH | O_CLOEXEC);
+    if (handle < 0) {
+        const int error = errno;
+        if (error == ENOENT && !parentExists(path))
+            throw RunTimeError(RunTimeError::PathNotFound, path, "No such directory");
+        throw RunTimeError::fromErrno(error, path);
+    }
+    struct stat info {};
+    if (::fstat(handle, &info) != 0) {
+        const int error = errno;
+        ::close(handle);
+        throw RunTimeError::fromErrno(error, path);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(handle);
+        throw RunTimeError(RunTimeError::PathFileAccessError, path, S_ISDIR(info.st_mode) ? "Is a directory" : "Not a regular file");
+    }
+    const std::string throughHandle = "/proc/self/fd/" + std::to_string(handle);
+    int descriptor = ::open(throughHandle.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    int error = errno;
+    if (descriptor < 0 && error == ENOENT) {
+        // Without /proc, open the path itself and make sure it is still the file checked above.
+        descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        error = errno;
+        struct stat opened {};
+        if (descriptor >= 0 && (::fstat(descriptor, &opened) != 0 || opened.st_dev != info.st_dev || opened.st_ino != info.st_ino)) {
+            ::close(descriptor);
+            descriptor = -1;
+            error = EAGAIN;
+        }
+    }
+    ::close(handle);
+    if (descriptor < 0)
+        throw RunTimeError::fromErrno(error, path);
+    return descriptor;
 }
 
 } // namespace
@@ -56,26 +100,7 @@ void FileTable::open(int number, const std::string &path)
     if (path.empty() || path.find('\0') != std::string::npos)
         throw RunTimeError(RunTimeError::BadFileNameOrNumber, path);
 
-    // O_NONBLOCK keeps a pipe without a writer from stalling the open; it is refused below anyway.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (descriptor < 0) {
-        const int error = errno;
-        if (error == ENOENT && !parentExists(path))
-            throw RunTimeError(RunTimeError::PathNotFound, path, "No such directory");
-        throw RunTimeError::fromErrno(error, path);
-    }
-    struct stat info {};
-    if (::fstat(descriptor, &info) != 0) {
-        const int error = errno;
-        ::close(descriptor);
-        throw RunTimeError::fromErrno(error, path);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(descriptor);
-        throw RunTimeError(RunTimeError::PathFileAccessError, path,
-                           S_ISDIR(info.st_mode) ? "Is a directory" : "Not a regular file");
-    }
-
+    const int descriptor = openRegularFile(path);
     OpenFile file;
     file.number = number;
     file.descriptor = descriptor;

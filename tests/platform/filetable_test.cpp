@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -96,19 +99,34 @@ TEST(FileTable, OpensReadOnlyAndCreatesNothing)
     files.closeAll();
 }
 
-TEST(FileTable, RefusesWhatIsNotARegularFile)
+TEST(FileTable, RefusesWhatIsNotARegularFileWithoutOpeningIt)
 {
     testsupport::TempDir dir;
     const std::string fifo = dir.path() + "/pipe";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::vector<std::string> watched { fifo };
+    const std::string device = dir.path() + "/null"; // a device of our own, so no one else opens it
+    if (::mknod(device.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0)
+        watched.push_back(device);
+    // Opening a device can have effects of its own, so the type is checked before any open.
+    const int inotify = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(inotify, 0);
+    for (const std::string &path : watched)
+        ASSERT_GE(::inotify_add_watch(inotify, path.c_str(), IN_OPEN), 0) << path;
+
     const std::string sub = dir.makeDirectory("sub");
     FileTable files;
-    for (const std::string &path : { fifo, sub, std::string("/dev/null"), std::string("/dev/zero") }) {
+    for (const std::string &path : { fifo, device, sub, std::string("/dev/null"), std::string("/dev/zero") }) {
+        if (!std::filesystem::exists(path))
+            continue;
         const int openBefore = testsupport::descriptorsOpenOn(path); // the standard streams may be on /dev/null
         EXPECT_EQ(errorNumberOf([&] { files.open(1, path); }), RunTimeError::PathFileAccessError) << path;
         EXPECT_EQ(testsupport::descriptorsOpenOn(path), openBefore) << path;
     }
     EXPECT_EQ(files.openCount(), 0);
+    char events[4096];
+    EXPECT_LT(::read(inotify, events, sizeof events), 0) << "a pipe or device was opened";
+    ::close(inotify);
 }
 
 TEST(FileTable, BadNumbersAndPositions)
