@@ -1,9 +1,10 @@
 // Directory reading on POSIX, so that a failure is reported with the system's own reason.
 #include "platform/directory.h"
 
+#include "platform/filename.h"
 #include "platform/runtimeerror.h"
 
-#include <QFile>
+#include <QDir>
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +17,7 @@ namespace platform {
 
 DirectoryListing readDirectory(const QString &path)
 {
-    const QByteArray encoded = QFile::encodeName(path);
+    const QByteArray encoded = encodeFileName(path);
     if (path.isEmpty() || encoded.contains('\0'))
         throw RunTimeError(RunTimeError::PathNotFound, encoded.toStdString());
 
@@ -37,7 +38,7 @@ DirectoryListing readDirectory(const QString &path)
         struct stat info {};
         // Links are followed, so a link to a directory is a directory; a broken one is listed as a file.
         const bool isDirectory = ::fstatat(::dirfd(dir.get()), name, &info, 0) == 0 && S_ISDIR(info.st_mode);
-        (isDirectory ? listing.subdirectories : listing.files).append(QFile::decodeName(name));
+        (isDirectory ? listing.subdirectories : listing.files).append(decodeFileName(QByteArray(name)));
         errno = 0;
     }
     if (errno != 0)
@@ -50,17 +51,26 @@ DirectoryListing readDirectory(const QString &path)
 
 namespace {
 
-// Compares names run by run: a run of digits by its value, any other run by its letters,
-// case-insensitively; names alike in that compare by their exact characters.
-bool readsBefore(const QString &a, const QString &b)
+// Only ASCII digits make numbers: other scripts' digits are ordered as letters, so that every
+// digit run compares with any other run the same way and the order stays a strict weak ordering.
+bool isNumberDigit(QChar c)
 {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
+bool namesInOrder(const QString &a, const QString &b)
+{
+    // Run by run: a run of digits by its value, any other run by its letters, case-insensitively;
+    // names alike in that compare by their exact characters.
     qsizetype i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        const bool digitsA = a[i].isDigit(), digitsB = b[j].isDigit();
+        const bool digitsA = isNumberDigit(a[i]), digitsB = isNumberDigit(b[j]);
         qsizetype endA = i, endB = j;
-        while (endA < a.size() && a[endA].isDigit() == digitsA)
+        while (endA < a.size() && isNumberDigit(a[endA]) == digitsA)
             ++endA;
-        while (endB < b.size() && b[endB].isDigit() == digitsB)
+        while (endB < b.size() && isNumberDigit(b[endB]) == digitsB)
             ++endB;
         QStringView runA = QStringView(a).sliced(i, endA - i), runB = QStringView(b).sliced(j, endB - j);
         int order = 0;
@@ -83,11 +93,9 @@ bool readsBefore(const QString &a, const QString &b)
     return a < b;
 }
 
-} // namespace
-
 void sortNames(QStringList &names)
 {
-    std::sort(names.begin(), names.end(), readsBefore);
+    std::sort(names.begin(), names.end(), namesInOrder);
 }
 
 bool isWithin(const QString &path, const QString &directory)
@@ -95,6 +103,11 @@ bool isWithin(const QString &path, const QString &directory)
     if (directory.endsWith(QLatin1Char('/')))
         return path.startsWith(directory);
     return path == directory || path.startsWith(directory + QLatin1Char('/'));
+}
+
+QString absolutePath(const QString &base, const QString &path)
+{
+    return QDir::cleanPath(path.startsWith(QLatin1Char('/')) ? path : base + QLatin1Char('/') + path);
 }
 
 QString joinPath(const QString &directory, const QString &name)

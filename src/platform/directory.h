@@ -19,9 +19,14 @@ DirectoryListing readDirectory(const QString &path);
 
 // Sorts names the way a person expects: letters case-insensitively, digit runs by value.
 void sortNames(QStringList &names);
+// The order sortNames() uses: whether a comes before b. A strict weak ordering over all names.
+bool namesInOrder(const QString &a, const QString &b);
 
 // Whether path is directory itself or lies below it (a root "/" holds every absolute path).
 bool isWithin(const QString &path, const QString &directory);
+
+// path made absolute against base (an absolute directory) and cleaned of "." and ".." steps.
+QString absolutePath(const QString &base, const QString &path);
 
 // The path of name inside directory, with one separator between them, none added after a root "/".
 QString joinPath(const QString &directory, const QString &name);

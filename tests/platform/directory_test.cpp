@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 namespace {
 
@@ -60,6 +61,31 @@ TEST(Directory, SortsAsAPersonReads)
     QStringList names { "screen10.scr", "Screen2.scr", "screen1.scr", "apple.scr", "Zebra.scr", "banana.scr" };
     platform::sortNames(names);
     EXPECT_EQ(names, (QStringList { "apple.scr", "banana.scr", "screen1.scr", "Screen2.scr", "screen10.scr", "Zebra.scr" }));
+}
+
+TEST(Directory, TheNameOrderIsAStrictWeakOrderingForAnyNames)
+{
+    // ASCII and Arabic-Indic digits, letters in both cases, and a byte that is not UTF-8.
+    const QStringList pieces { "0", "05", "5", "10", "\u0665", "\u0660\u0665", "a", "A", "b", "\u00df", "-", QString(QChar(0xDCE9)) };
+    std::mt19937 random(10);
+    std::uniform_int_distribution<qsizetype> piece(0, pieces.size() - 1);
+    std::uniform_int_distribution<int> length(1, 3);
+    QStringList names { "\u0665a", "0\u0665b", "a" }; // these three once formed a cycle
+    while (names.size() < 60) {
+        QString name;
+        for (int i = length(random); i > 0; --i)
+            name += pieces[piece(random)];
+        names.append(name);
+    }
+    const auto before = platform::namesInOrder;
+    for (const QString &a : names) {
+        ASSERT_FALSE(before(a, a)) << a.toStdString();
+        for (const QString &b : names) {
+            ASSERT_FALSE(before(a, b) && before(b, a)) << a.toStdString() << " | " << b.toStdString();
+            for (const QString &c : names)
+                ASSERT_TRUE(!(before(a, b) && before(b, c)) || before(a, c)) << a.toStdString() << " | " << b.toStdString() << " | " << c.toStdString();
+        }
+    }
 }
 
 TEST(Directory, JoinPathAddsOneSeparatorExceptAfterARoot)
