@@ -2,18 +2,19 @@
 #include "platform/dirlistbox.h"
 
 #include "platform/directory.h"
+#include "platform/filename.h"
 #include "platform/runtimeerror.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
-#include <QStorageInfo>
 #include <QStyle>
 
 namespace platform {
 
 namespace {
+
+// The top of every chain that lies outside the drive shown.
+const QString TopRoot = QStringLiteral("/");
 
 // The directories from root down to path, root first.
 QStringList chain(const QString &root, const QString &path)
@@ -30,13 +31,16 @@ QStringList chain(const QString &root, const QString &path)
 
 } // namespace
 
-DirListBox::DirListBox(QWidget *parent)
+DirListBox::DirListBox(const platform::Drive &start, QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::openItem);
     try {
-        setPath(QDir::currentPath());
+        if (start.root.isEmpty())
+            setPath(workingDirectory());
+        else
+            setPath(start);
     } catch (const RunTimeError &) {
         // An unreadable working directory leaves the list empty until a drive or directory is chosen.
     }
@@ -44,22 +48,16 @@ DirListBox::DirListBox(QWidget *parent)
 
 void DirListBox::setPath(const QString &newPath)
 {
-    const QString absolute = QDir::cleanPath(QDir(path.isEmpty() ? QDir::currentPath() : path).absoluteFilePath(newPath));
-    QString newRoot = root;
-    if (newRoot.isEmpty() || !isWithin(absolute, newRoot)) {
-        newRoot = QStorageInfo(absolute).rootPath();
-        if (newRoot.isEmpty() || !isWithin(absolute, newRoot))
-            newRoot = QStringLiteral("/");
-    }
-    enter(absolute, newRoot);
+    const QString absolute = absolutePath(path.isEmpty() ? workingDirectory() : path, newPath);
+    enter(absolute, !root.isEmpty() && isWithin(absolute, root) ? root : TopRoot);
 }
 
 void DirListBox::setPath(const platform::Drive &drive)
 {
     if (drive.root.isEmpty())
         throw RunTimeError(RunTimeError::DeviceUnavailable);
-    const QString mountPoint = QDir::cleanPath(drive.root);
-    const QString start = QDir::cleanPath(drive.current);
+    const QString mountPoint = absolutePath(TopRoot, drive.root);
+    const QString start = absolutePath(TopRoot, drive.current);
     enter(isWithin(start, mountPoint) ? start : mountPoint, mountPoint);
 }
 
@@ -76,12 +74,12 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
     const QString indentUnit = QStringLiteral("  ");
     const QStringList above = chain(root, path);
     for (int depth = 0; depth < above.size(); ++depth) {
-        const QString name = depth == 0 ? root : QFileInfo(above[depth]).fileName();
-        auto *item = new QListWidgetItem(openFolder, indentUnit.repeated(depth) + name, this);
+        const QString name = depth == 0 ? root : above[depth].section(QLatin1Char('/'), -1);
+        auto *item = new QListWidgetItem(openFolder, indentUnit.repeated(depth) + displayFileName(name), this);
         item->setData(Qt::UserRole, above[depth]);
     }
     for (const QString &name : listing.subdirectories) {
-        auto *item = new QListWidgetItem(closedFolder, indentUnit.repeated(above.size()) + name, this);
+        auto *item = new QListWidgetItem(closedFolder, indentUnit.repeated(above.size()) + displayFileName(name), this);
         item->setData(Qt::UserRole, joinPath(path, name));
     }
     setCurrentRow(static_cast<int>(above.size()) - 1);
@@ -98,6 +96,8 @@ void DirListBox::openItem(QListWidgetItem *item)
         setPath(item->data(Qt::UserRole).toString());
     } catch (const RunTimeError &) {
         QApplication::beep(); // the directory cannot be entered; the list stays where it was
+    } catch (...) {
+        emit Fault(std::current_exception());
     }
 }
 

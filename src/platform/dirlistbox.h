@@ -5,6 +5,8 @@
 
 #include <QListWidget>
 
+#include <exception>
+
 namespace platform {
 
 class DirListBox : public QListWidget
@@ -12,13 +14,14 @@ class DirListBox : public QListWidget
     Q_OBJECT
 
 public:
-    // Starts at the working directory.
-    explicit DirListBox(QWidget *parent = nullptr);
+    // Starts at the drive's current directory, with the drive's mount point at the top of the chain;
+    // with no drive, at the working directory with the chain from "/".
+    explicit DirListBox(const platform::Drive &start = {}, QWidget *parent = nullptr);
 
     QString Path() const { return path; }
     // Makes path (absolute, or relative to the current one) the current directory and raises
-    // Change if it differs from the old one. Throws RunTimeError, and changes nothing, when the
-    // directory cannot be read.
+    // Change if it differs from the old one. A path outside the drive shown is shown with the
+    // chain from "/". Throws RunTimeError, and changes nothing, when the directory cannot be read.
     void setPath(const QString &path);
     // Goes to the drive's current directory, with the drive's mount point at the top of the chain.
     void setPath(const platform::Drive &drive);
@@ -26,6 +29,8 @@ public:
 signals:
     // The current directory changed, by the user or by code.
     void Change();
+    // Something other than a run-time error went wrong in one of the list's own event handlers.
+    void Fault(std::exception_ptr error);
 
 protected:
     // Enter opens the highlighted directory, as a double-click does.

@@ -1,7 +1,8 @@
 // The drive list.
 #include "platform/drivelistbox.h"
 
-#include <QDir>
+#include "platform/filename.h"
+
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -11,15 +12,30 @@ namespace platform {
 DriveListBox::DriveListBox(QWidget *parent)
     : QComboBox(parent)
 {
-    setSource([] { return systemDrives(QDir::currentPath()); });
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Change);
+    setSource([] { return systemDrives(workingDirectory()); });
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::raiseChange);
+    connect(this, &QComboBox::activated, this, &DriveListBox::chosen);
+}
+
+void DriveListBox::raiseChange()
+{
+    changeRaised = true;
+    emit Change();
+}
+
+void DriveListBox::chosen()
+{
+    // Choosing the drive that was already selected changes no index, yet the user asked to go there.
+    if (!changeRaised)
+        emit Change();
+    changeRaised = false;
 }
 
 void DriveListBox::setSource(Source newSource)
 {
     source = std::move(newSource);
     const QList<platform::Drive> found = source();
-    fill(found, driveHolding(found, QDir::currentPath()));
+    fill(found, driveHolding(found, workingDirectory()));
 }
 
 void DriveListBox::refresh()
@@ -57,7 +73,13 @@ platform::Drive DriveListBox::Drive() const
 
 void DriveListBox::showPopup()
 {
-    refresh();
+    try {
+        refresh();
+    } catch (...) {
+        emit Fault(std::current_exception());
+        return;
+    }
+    changeRaised = false;
     QComboBox::showPopup();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 
+#include <exception>
 #include <functional>
 
 namespace platform {
@@ -35,14 +36,19 @@ public:
     void showPopup() override;
 
 signals:
-    // The selected drive changed, by the user or by code.
+    // The selected drive changed, by the user or by code, or the user chose the selected drive again.
     void Change();
+    // Something other than a run-time error went wrong in one of the list's own event handlers.
+    void Fault(std::exception_ptr error);
 
 private:
     void fill(const QList<platform::Drive> &drives, int selected);
+    void raiseChange();
+    void chosen();
 
     Source source;
     QList<platform::Drive> driveList;
+    bool changeRaised = false; // Change was raised since the list last dropped down
 };
 
 } // namespace platform

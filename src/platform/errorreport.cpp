@@ -1,8 +1,12 @@
-// The modal error report.
+// The error report: shown over its window, which takes no input meanwhile but can still be closed.
 #include "platform/errorreport.h"
 
-#include <QFile>
+#include "platform/filename.h"
+
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QPointer>
+#include <QWindow>
 
 namespace platform {
 
@@ -10,7 +14,7 @@ QString errorReportText(const RunTimeError &error)
 {
     QString text = QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.message()));
     if (!error.path().empty())
-        text += QStringLiteral("\n\n") + QFile::decodeName(error.path().c_str());
+        text += QStringLiteral("\n\n") + displayFileName(decodeFileName(QByteArray::fromStdString(error.path())));
     if (!error.reason().empty())
         text += QStringLiteral("\n(") + QString::fromLocal8Bit(error.reason()) + QStringLiteral(")");
     return text;
@@ -19,7 +23,37 @@ QString errorReportText(const RunTimeError &error)
 void showErrorReport(QWidget *parent, const RunTimeError &error)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarnvel"), errorReportText(error), QMessageBox::Ok, parent);
-    box.exec();
+    // Not modal: the window system drops a close request for a window that a modal dialog
+    // blocks, and closing the window must always end the program. Instead the window's own
+    // controls take no input until the report is dismissed.
+    box.setWindowModality(Qt::NonModal);
+    QList<QPointer<QWidget>> disabled;
+    if (parent) {
+        for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && child->isEnabled()) {
+                child->setEnabled(false);
+                disabled.append(child);
+            }
+        }
+    }
+
+    QEventLoop loop;
+    QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
+    if (parent && parent->windowHandle()) {
+        // Closing the window dismisses its report.
+        QObject::connect(parent->windowHandle(), &QWindow::visibleChanged, &box, [&box](bool visible) {
+            if (!visible)
+                box.reject();
+        });
+    }
+    box.show();
+    if (parent == nullptr || parent->isVisible())
+        loop.exec();
+
+    for (const QPointer<QWidget> &child : disabled) {
+        if (child)
+            child->setEnabled(true);
+    }
 }
 
 } // namespace platform

@@ -1,4 +1,4 @@
-// The error report: a modal message with a run-time error's number, message and path.
+// The error report: a message with a run-time error's number, message and path.
 #pragma once
 
 #include "platform/runtimeerror.h"
@@ -12,7 +12,8 @@ namespace platform {
 // The report's text: "Run-time error 'N':", the message, then the path and the system's reason if known.
 QString errorReportText(const RunTimeError &error);
 
-// Shows the report as a modal message box over parent and returns once the user has dismissed it.
+// Shows the report over parent and returns once the user has dismissed it or parent was closed.
+// Meanwhile parent's controls take no input, but the window itself can still be closed.
 void showErrorReport(QWidget *parent, const RunTimeError &error);
 
 } // namespace platform

@@ -1,11 +1,13 @@
-// The file list.
+// The file list. Click is raised by the list's own input handlers, never from inside Qt's
+// selection machinery, so that each gesture raises it exactly once and re-listing raises nothing.
 #include "platform/filelistbox.h"
 
 #include "platform/directory.h"
+#include "platform/filename.h"
 #include "platform/runtimeerror.h"
 
-#include <QDir>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace platform {
 
@@ -13,9 +15,8 @@ FileListBox::FileListBox(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QAbstractItemView::clicked, this, &FileListBox::Click);
     try {
-        setPath(QDir::currentPath());
+        setPath(workingDirectory());
     } catch (const RunTimeError &) {
         // An unreadable working directory leaves the list empty until a directory is chosen.
     }
@@ -23,30 +24,131 @@ FileListBox::FileListBox(QWidget *parent)
 
 void FileListBox::setPath(const QString &newPath)
 {
-    const QString absolute = QDir::cleanPath(QDir(path.isEmpty() ? QDir::currentPath() : path).absoluteFilePath(newPath));
+    const QString absolute = absolutePath(path.isEmpty() ? workingDirectory() : path, newPath);
     const DirectoryListing listing = readDirectory(absolute); // throws before anything changes
     const QString kept = absolute == path ? FileName() : QString();
     path = absolute;
 
     clear();
-    addItems(listing.files);
-    const int row = kept.isEmpty() ? -1 : static_cast<int>(listing.files.indexOf(kept));
-    if (row >= 0)
-        setCurrentRow(row);
+    for (const QString &name : listing.files) {
+        auto *item = new QListWidgetItem(displayFileName(name), this);
+        item->setData(Qt::UserRole, name);
+    }
+    if (!kept.isEmpty())
+        select(static_cast<int>(listing.files.indexOf(kept)));
 }
 
 QString FileListBox::FileName() const
 {
+    const int row = selectedRow();
+    return row < 0 ? QString() : item(row)->data(Qt::UserRole).toString();
+}
+
+int FileListBox::selectedRow() const
+{
     const QList<QListWidgetItem *> selected = selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    return selected.isEmpty() ? -1 : row(selected.first());
+}
+
+void FileListBox::select(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    scrollToItem(item(row));
+}
+
+template <typename Handler> void FileListBox::handleGesture(Handler &&handler, bool raiseAlways)
+{
+    try {
+        const int before = selectedRow();
+        handler();
+        const int after = selectedRow();
+        if (after >= 0 && (after != before || raiseAlways))
+            emit Click();
+    } catch (...) {
+        emit Fault(std::current_exception());
+    }
+}
+
+void FileListBox::mousePressEvent(QMouseEvent *event)
+{
+    // Only the left button chooses: a right or middle press leaves the selection where it is.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    const bool onName = itemAt(event->position().toPoint()) != nullptr;
+    handleGesture([&] { QListWidget::mousePressEvent(event); }, onName);
+}
+
+void FileListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click on the selected name chose nothing new; on another
+    // name (the pointer moved between the presses) it is a press like any other.
+    QListWidgetItem *under = itemAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && under && row(under) != selectedRow())
+        mousePressEvent(event);
+    else
+        event->accept();
+}
+
+void FileListBox::mouseMoveEvent(QMouseEvent *event)
+{
+    // Dragging with a button held does not sweep the selection across names.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseMoveEvent(event);
 }
 
 void FileListBox::keyPressEvent(QKeyEvent *event)
 {
-    const int before = currentRow();
-    QListWidget::keyPressEvent(event);
-    if (currentRow() != before && !FileName().isEmpty())
-        emit Click();
+    handleGesture([&] {
+        if (selectedRow() < 0 && count() > 0) {
+            // With nothing selected, the first move selects the first name, or the last going up.
+            switch (event->key()) {
+            case Qt::Key_Down:
+            case Qt::Key_Home:
+            case Qt::Key_PageDown:
+                select(0);
+                return;
+            case Qt::Key_Up:
+            case Qt::Key_End:
+            case Qt::Key_PageUp:
+                select(count() - 1);
+                return;
+            default:
+                break;
+            }
+        }
+        QListWidget::keyPressEvent(event);
+    });
+}
+
+void FileListBox::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    // The current row is the selected one, in view; with nothing selected no row is current,
+    // so that no unselected row looks like the place the keys start from.
+    const int row = selectedRow();
+    if (row >= 0) {
+        setCurrentRow(row, QItemSelectionModel::NoUpdate);
+        scrollToItem(item(row));
+    } else {
+        selectionModel()->clearCurrentIndex();
+    }
+}
+
+QItemSelectionModel::SelectionFlags FileListBox::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    if (command & (QItemSelectionModel::Toggle | QItemSelectionModel::Deselect))
+        return QItemSelectionModel::ClearAndSelect;
+    return command;
 }
 
 } // namespace platform

@@ -6,13 +6,13 @@
 #include "platform/drivelistbox.h"
 #include "platform/errorreport.h"
 #include "platform/filelistbox.h"
+#include "platform/filename.h"
 #include "platform/picturebox.h"
 #include "platform/runtimeerror.h"
 #include "screen/screenlayout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
@@ -52,7 +52,7 @@ frmMain::frmMain()
     , pb(new platform::PictureBox(screen::ScreenWidth, screen::ScreenHeight, client))
     , frameNavigator(new QGroupBox(QStringLiteral("Навигатор"), client))
     , Drive1(new platform::DriveListBox(frameNavigator))
-    , Dir1(new platform::DirListBox(frameNavigator))
+    , Dir1(new platform::DirListBox(Drive1->Drive(), frameNavigator))
     , File1(new platform::FileListBox(frameNavigator))
     , file(menuBar()->addMenu(QStringLiteral("file")))
     , open(file->addAction(QStringLiteral("open")))
@@ -92,6 +92,11 @@ frmMain::frmMain()
     connect(Drive1, &platform::DriveListBox::Change, this, &frmMain::Drive1_Change);
     connect(Dir1, &platform::DirListBox::Change, this, &frmMain::Dir1_Change);
     connect(File1, &platform::FileListBox::Click, this, &frmMain::File1_Click);
+    connect(Drive1, &platform::DriveListBox::Fault, this, &frmMain::endWithFault);
+    connect(Dir1, &platform::DirListBox::Fault, this, &frmMain::endWithFault);
+    connect(File1, &platform::FileListBox::Fault, this, &frmMain::endWithFault);
+
+    focusNavigator();
 }
 
 void frmMain::setBackColor(platform::Colour colour)
@@ -111,6 +116,14 @@ void frmMain::Form_Load()
 void frmMain::open_Click()
 {
     frameNavigator->setVisible(true);
+    focusNavigator();
+}
+
+void frmMain::focusNavigator()
+{
+    // A keyboard user starts where the choice is made: the file list, or the directory list
+    // when there are no files to choose.
+    (File1->count() > 0 ? static_cast<QWidget *>(File1) : Dir1)->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::Drive1_Change()
@@ -119,6 +132,8 @@ void frmMain::Drive1_Change()
         Dir1->setPath(Drive1->Drive());
     } catch (const platform::RunTimeError &) {
         // A drive that cannot be entered leaves both lists where they were.
+    } catch (...) {
+        endWithFault(std::current_exception());
     }
 }
 
@@ -128,6 +143,8 @@ void frmMain::Dir1_Change()
         File1->setPath(Dir1->Path());
     } catch (const platform::RunTimeError &) {
         // The file list keeps its old directory.
+    } catch (...) {
+        endWithFault(std::current_exception());
     }
 }
 
@@ -154,12 +171,8 @@ void frmMain::File1_Click()
     } catch (const platform::RunTimeError &error) {
         // A read failed; the render has closed the file and the picture stays as far as it got.
         platform::showErrorReport(this, error);
-    } catch (const std::bad_alloc &) {
-        endWithError(platform::RunTimeError(platform::RunTimeError::OutOfMemory));
-    } catch (const std::exception &unexpected) {
-        endWithError(platform::RunTimeError(platform::RunTimeError::InternalError, {}, unexpected.what()));
     } catch (...) {
-        endWithError(platform::RunTimeError(platform::RunTimeError::InternalError));
+        endWithFault(std::current_exception());
     }
 }
 
@@ -182,12 +195,27 @@ bool frmMain::composeFilePath()
 bool frmMain::openScreenFile()
 {
     try {
-        runtime.files().open(ScreenFileNumber, QFile::encodeName(filePath).toStdString());
+        runtime.files().open(ScreenFileNumber, platform::encodeFileName(filePath).toStdString());
         return true;
     } catch (const platform::RunTimeError &error) {
         runtime.closeAll();
         platform::showErrorReport(this, error);
         return false;
+    }
+}
+
+void frmMain::endWithFault(std::exception_ptr fault)
+{
+    try {
+        std::rethrow_exception(fault);
+    } catch (const platform::RunTimeError &error) {
+        endWithError(error);
+    } catch (const std::bad_alloc &) {
+        endWithError(platform::RunTimeError(platform::RunTimeError::OutOfMemory));
+    } catch (const std::exception &unexpected) {
+        endWithError(platform::RunTimeError(platform::RunTimeError::InternalError, {}, unexpected.what()));
+    } catch (...) {
+        endWithError(platform::RunTimeError(platform::RunTimeError::InternalError));
     }
 }
 

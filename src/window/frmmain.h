@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <exception>
+
 class QAction;
 class QGroupBox;
 class QMenu;
@@ -48,7 +50,10 @@ private:
     bool composeFilePath();
     // Opens filePath as file number 1; on failure shows the report and returns false.
     bool openScreenFile();
+    // Moves the keyboard focus into the shown panel.
+    void focusNavigator();
     // A failure that is not about the chosen file: the report, then the program ends.
+    void endWithFault(std::exception_ptr fault);
     void endWithError(const platform::RunTimeError &error);
 
     QWidget *client;

@@ -166,6 +166,82 @@ TEST(FileListBox, MouseAndKeyboardSelectionsRaiseClick)
     EXPECT_EQ(clicks.count(), 2) << "code that changes the list raises nothing";
 }
 
+// One gesture on a list of a.scr, b.scr, c.scr, d.scr: how many Clicks it raises and what is selected after.
+struct Gesture
+{
+    const char *name;
+    int selectedBefore; // -1 for none
+    std::function<void(platform::FileListBox &, const std::function<QPoint(int)> &centreOf)> act;
+    int clicks;
+    QString selectedAfter;
+    friend void PrintTo(const Gesture &g, std::ostream *out) { *out << g.name; }
+};
+
+class FileListGestures : public ::testing::TestWithParam<Gesture>
+{
+};
+
+TEST_P(FileListGestures, RaiseClickOnceForEachSelectionAndKeepOneSelected)
+{
+    const Gesture &g = GetParam();
+    testsupport::TempDir dir;
+    for (const char *name : { "a.scr", "b.scr", "c.scr", "d.scr" })
+        dir.write(name, {});
+    platform::FileListBox files;
+    files.setPath(q(dir.path()));
+    files.resize(200, 200);
+    files.show();
+    files.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&files));
+    if (g.selectedBefore >= 0)
+        files.setCurrentRow(g.selectedBefore);
+    QSignalSpy clicks(&files, &platform::FileListBox::Click);
+    // Every Click is raised with a name selected; and choosing re-lists the directory, as choosing in the window does.
+    QStringList clickedNames;
+    QObject::connect(&files, &platform::FileListBox::Click, [&] {
+        clickedNames.append(files.FileName());
+        files.setPath(files.Path());
+    });
+    g.act(files, [&](int row) { return files.visualItemRect(files.item(row)).center(); });
+    EXPECT_EQ(clicks.count(), g.clicks);
+    EXPECT_FALSE(clickedNames.contains(QString()));
+    EXPECT_EQ(files.FileName(), g.selectedAfter);
+}
+
+using Centre = std::function<QPoint(int)>;
+void press(platform::FileListBox &f, const QPoint &at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
+{
+    QTest::mouseClick(f.viewport(), button, keys, at);
+}
+void key(platform::FileListBox &f, Qt::Key k) { QTest::keyClick(&f, k); }
+
+INSTANTIATE_TEST_SUITE_P(
+    All, FileListGestures,
+    ::testing::Values(
+        Gesture { "leftClick", -1, [](auto &f, const Centre &c) { press(f, c(1)); }, 1, "b.scr" },
+        Gesture { "leftClickOnTheSelectedName", 1, [](auto &f, const Centre &c) { press(f, c(1)); }, 1, "b.scr" },
+        Gesture { "doubleClick", -1, [](auto &f, const Centre &c) { press(f, c(2)); QTest::mouseDClick(f.viewport(), Qt::LeftButton, {}, c(2)); }, 1, "c.scr" },
+        Gesture { "rightClick", 0, [](auto &f, const Centre &c) { press(f, c(2), Qt::RightButton); }, 0, "a.scr" },
+        Gesture { "ctrlClickOnTheSelectedName", 1, [](auto &f, const Centre &c) { press(f, c(1), Qt::LeftButton, Qt::ControlModifier); }, 1, "b.scr" },
+        Gesture { "drag", -1,
+                  [](auto &f, const Centre &c) {
+                      QTest::mousePress(f.viewport(), Qt::LeftButton, {}, c(0));
+                      QTest::mouseMove(f.viewport(), c(3));
+                      QTest::mouseRelease(f.viewport(), Qt::LeftButton, {}, c(3));
+                  },
+                  1, "a.scr" },
+        Gesture { "ctrlSpaceOnTheSelectedName", 1, [](auto &f, const Centre &) { QTest::keyClick(&f, Qt::Key_Space, Qt::ControlModifier); }, 0, "b.scr" },
+        Gesture { "firstDown", -1, [](auto &f, const Centre &) { key(f, Qt::Key_Down); }, 1, "a.scr" },
+        Gesture { "firstHome", -1, [](auto &f, const Centre &) { key(f, Qt::Key_Home); }, 1, "a.scr" },
+        Gesture { "firstUp", -1, [](auto &f, const Centre &) { key(f, Qt::Key_Up); }, 1, "d.scr" },
+        Gesture { "firstEnd", -1, [](auto &f, const Centre &) { key(f, Qt::Key_End); }, 1, "d.scr" },
+        Gesture { "downThenDown", -1, [](auto &f, const Centre &) { key(f, Qt::Key_Down); key(f, Qt::Key_Down); }, 2, "b.scr" },
+        Gesture { "end", 0, [](auto &f, const Centre &) { key(f, Qt::Key_End); }, 1, "d.scr" },
+        Gesture { "pageDown", 0, [](auto &f, const Centre &) { key(f, Qt::Key_PageDown); }, 1, "d.scr" },
+        Gesture { "typingAName", 0, [](auto &f, const Centre &) { QTest::keyClicks(&f, "c"); }, 1, "c.scr" },
+        Gesture { "upAtTheTop", 0, [](auto &f, const Centre &) { key(f, Qt::Key_Up); }, 0, "a.scr" }),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST(DriveListBox, ListsDrivesAndRaisesChangeOnAChoice)
 {
     Tree tree;

@@ -1,4 +1,4 @@
-// Temporary directories under the system's temporary folder.
+// Temporary directories, by default under the system's temporary folder.
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@ namespace fs = std::filesystem;
 
 namespace testsupport {
 
-TempDir::TempDir()
+TempDir::TempDir(const std::string &under)
 {
-    std::string pattern = (fs::temp_directory_path() / "tarnvel-test-XXXXXX").string();
+    std::string pattern = ((under.empty() ? fs::temp_directory_path() : fs::path(under)) / "tarnvel-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data()))
         throw std::runtime_error("cannot make a temporary directory");
     root = pattern;

@@ -10,7 +10,8 @@ namespace testsupport {
 class TempDir
 {
 public:
-    TempDir();
+    // A new directory under the system's temporary folder, or under the folder given.
+    explicit TempDir(const std::string &under = {});
     ~TempDir();
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;

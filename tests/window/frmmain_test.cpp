@@ -62,6 +62,22 @@ TEST_F(MainWindow, TabOrderRunsFromThePictureThroughTheLists)
     EXPECT_EQ(seen, order);
 }
 
+TEST_F(MainWindow, TheShownPanelTakesTheKeyboardFocus)
+{
+    // At start the working directory may have no files; then the directory list has the focus.
+    EXPECT_EQ(window.focusWidget(), File1()->count() > 0 ? static_cast<QWidget *>(File1()) : Dir1());
+    dir.write("a.scr", {});
+    Dir1()->setPath(q(dir.path()));
+    pb()->setFocus();
+    frameNavigator()->hide();
+    openItem()->trigger();
+    EXPECT_EQ(window.focusWidget(), File1());
+    Dir1()->setPath(q(dir.makeDirectory("empty")));
+    pb()->setFocus();
+    openItem()->trigger();
+    EXPECT_EQ(window.focusWidget(), Dir1()) << "no files to choose";
+}
+
 TEST_F(MainWindow, LightGreyBeforeAnyFile)
 {
     const QColor grey(220, 220, 220);

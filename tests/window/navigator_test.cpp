@@ -1,7 +1,11 @@
 // The navigator: drive, directory and file lists following each other, and a selected file drawn.
 #include "window/windowfixture.h"
 
+#include "platform/directory.h"
+#include "platform/filename.h"
+
 #include <QApplication>
+#include <QSignalSpy>
 
 #include <filesystem>
 #include <unistd.h>
@@ -133,6 +137,65 @@ TEST_F(Navigator, ThePanelIsHiddenBeforeTheFirstPixel)
     EXPECT_TRUE(watch.hidden);
     EXPECT_EQ(watch.firstPixelAtHide, qRgb(220, 220, 220)) << "nothing of the new picture was drawn yet";
     EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(1)));
+}
+
+TEST_F(Navigator, NamesThatAreNotUtf8AreListedEnteredAndOpened)
+{
+    // "écrans" in Latin-1 and "Экр" in CP866: the same bytes must reach the file system.
+    const auto bytes = testsupport::patternedScreen(5);
+    const std::string latin1Directory = "\xE9" "crans", cp866File = "\x9D\xAA\xE0.scr";
+    dir.write(latin1Directory + "/" + cp866File, bytes);
+    Dir1()->setPath(q(dir.path()));
+    const QList<QListWidgetItem *> entry = Dir1()->findItems("\\xE9crans", Qt::MatchEndsWith);
+    ASSERT_EQ(entry.size(), 1);
+    const QPoint centre = Dir1()->visualItemRect(entry.first()).center();
+    QTest::mouseClick(Dir1()->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(Dir1()->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(platform::encodeFileName(File1()->Path()).toStdString(), dir.path() + "/" + latin1Directory);
+    selectFile("\\x9D\\xAA\\xE0.scr");
+    EXPECT_EQ(platform::encodeFileName(File1()->FileName()).toStdString(), cp866File);
+    EXPECT_EQ(picture(), testsupport::decodeScreen(bytes));
+}
+
+TEST_F(Navigator, ADoubleClickOnANameDrawsItOnce)
+{
+    Dir1()->setPath(q(dir.path()));
+    QSignalSpy clicks(File1(), &platform::FileListBox::Click);
+    const QPoint centre = File1()->visualItemRect(File1()->findItems("first.scr", Qt::MatchExactly).first()).center();
+    QTest::mouseClick(File1()->viewport(), Qt::LeftButton, {}, centre); // draws the file
+    QTest::mouseDClick(File1()->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(1)));
+}
+
+TEST(NavigatorStart, FromAWorkingDirectoryOnAnUnlistedMountEveryDriveAndDirectoryAboveIsReachable)
+{
+    // /dev/shm is a memory file system, which the drive list leaves out.
+    if (!std::filesystem::is_directory("/dev/shm"))
+        GTEST_SKIP() << "no /dev/shm here";
+    testsupport::TempDir shm("/dev/shm");
+    const std::string start = shm.makeDirectory("start");
+    struct WorkingDirectory
+    {
+        std::filesystem::path before = std::filesystem::current_path();
+        explicit WorkingDirectory(const std::string &path) { std::filesystem::current_path(path); }
+        ~WorkingDirectory() { std::filesystem::current_path(before); }
+    } workingDirectory(start);
+    frmMain window;
+    auto *Drive1 = window.findChild<platform::DriveListBox *>("Drive1");
+    auto *Dir1 = window.findChild<platform::DirListBox *>("Dir1");
+
+    const QString holder = Drive1->Drive().root;
+    EXPECT_TRUE(platform::isWithin(q(start), holder));
+    EXPECT_EQ(Dir1->item(0)->data(Qt::UserRole).toString(), holder) << "the chain starts at the drive's root";
+    EXPECT_EQ(Dir1->Path(), q(start));
+
+    // Choosing the selected drive again moves the directory list to it.
+    Dir1->setPath(q(shm.path()));
+    Drive1->show();
+    Drive1->showPopup();
+    QTest::keyClick(Drive1->view(), Qt::Key_Return);
+    EXPECT_EQ(Dir1->Path(), q(start)) << "the drive's current directory";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 #include <sys/stat.h>
 
 namespace windowtest {
@@ -100,6 +101,35 @@ TEST_F(Renders, ClosingDuringARenderEndsTheProgramAtOnceWithStatusZero)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(openScreenFiles(), 0);
     EXPECT_NE(picture(), testsupport::decodeScreen(testsupport::patternedScreen(11))) << "the render stopped early";
+}
+
+TEST_F(Renders, AFaultInAListDuringARenderIsReportedAndEndsTheProgramWithAFailure)
+{
+    // The drive list is read again when it drops down; here that reading fails in a way that is
+    // no run-time error.
+    bool fail = false;
+    Drive1()->setSource([&fail] {
+        if (fail)
+            throw std::logic_error("drives could not be read");
+        return QList<platform::Drive> { { "/", "", "/" } };
+    });
+    fail = true;
+    ReportCatcher reports;
+    QTimer::singleShot(0, [&] { selectFile("a.scr"); });
+    int yields = 0;
+    auto watch = onEveryYield([&] {
+        if (++yields == 200)
+            Drive1()->showPopup();
+    });
+    QTimer::singleShot(60000, [] { QCoreApplication::exit(99); }); // never reached when the failure ends the program
+    const int status = QApplication::exec();
+    watch.reset();
+    EXPECT_EQ(status, EXIT_FAILURE);
+    ASSERT_EQ(reports.texts.size(), 1);
+    EXPECT_TRUE(reports.texts[0].startsWith("Run-time error '51':")) << reports.texts[0].toStdString();
+    EXPECT_TRUE(reports.texts[0].contains("drives could not be read"));
+    EXPECT_EQ(openScreenFiles(), 0);
+    EXPECT_NE(picture(), testsupport::decodeScreen(testsupport::patternedScreen(11))) << "the render stopped";
 }
 
 struct Unopenable

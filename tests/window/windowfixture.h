@@ -73,9 +73,12 @@ public:
     ReportCatcher()
     {
         QObject::connect(&poll, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                box->done(QMessageBox::Ok);
+            for (QWidget *shown : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(shown);
+                if (box && box->isVisible()) {
+                    texts.append(box->text());
+                    box->done(QMessageBox::Ok);
+                }
             }
         });
         poll.start(10);
