@@ -15,7 +15,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -56,6 +58,8 @@ public:
     {
         pid = ::fork();
         if (pid == 0) {
+            // The program draws on the X server under test, whatever platform the caller set.
+            ::setenv("QT_QPA_PLATFORM", "xcb", 1);
             if (::chdir(directory.c_str()) == 0)
                 ::execl(TARNVEL_PROGRAM, TARNVEL_PROGRAM, static_cast<char *>(nullptr));
             std::_Exit(127);
@@ -219,8 +223,7 @@ TEST(EndToEnd, AUserOpensScreensFromTheNavigatorAndClosesTheWindowWhileOneIsDraw
     xdotool(click(client, FileListLeft + 40, FileListTop + 8));
     EXPECT_TRUE(waitUntil([&] { return picture() == first; })) << "the first screen was not drawn exactly";
 
-    // file, open: the panel again. Tab from the picture through the drive and directory lists to the
-    // file list, and move down to the second file.
+    // file, open: the panel again, with the keyboard in the file list; move down to the second file.
     const auto openPanel = [&] {
         xdotool(click(client, 14, -10));
         ASSERT_TRUE(waitUntil([] { return visibleWindows() == 2; }, 20s)) << "the file menu did not open";
@@ -228,15 +231,76 @@ TEST(EndToEnd, AUserOpensScreensFromTheNavigatorAndClosesTheWindowWhileOneIsDraw
         ASSERT_TRUE(waitUntil([] { return visibleWindows() == 1; }, 20s)) << "the file menu did not close";
     };
     openPanel();
-    xdotool("key Tab Tab Tab Down");
+    xdotool("key Down");
     EXPECT_TRUE(waitUntil([&] { return picture() == second; })) << "the second screen was not drawn exactly";
 
     // Once more, back up to the first, and close the window while the picture builds up.
     openPanel();
-    xdotool("key Tab Tab Tab Up");
+    xdotool("key Up");
     ASSERT_TRUE(waitUntil([&] { return picture() != second; }, 20s)) << "the first screen did not start";
     display.requestClose(*window);
     const auto status = program.waitForExit(20s);
+    ASSERT_TRUE(status) << "the program did not end after its window was closed";
+    EXPECT_EQ(*status, 0);
+}
+
+// The program started on a directory of screens, with its window found. The display outlives the
+// sessions: an X server with no clients left resets itself, which breaks the next connection.
+struct Session
+{
+    Session(Display &display, const std::string &directory) : display(display), program(directory) {}
+    bool start()
+    {
+        return waitUntil([this] {
+            window = display.findWindow(1s);
+            client = window ? display.clientOrigin(*window) : std::pair { -1, -1 };
+            return client.first >= 0;
+        }, 30s);
+    }
+    Display &display;
+    Program program;
+    std::optional<xcb_window_t> window;
+    std::pair<int, int> client { -1, -1 };
+};
+
+TEST(EndToEnd, ClosingTheWindowAtAnyMomentEndsTheProgramWithStatusZero)
+{
+    Display display;
+    ASSERT_TRUE(display.ok()) << "no X display: run under xvfb-run";
+    testsupport::TempDir dir;
+    for (const char *name : { "a.scr", "b.scr", "c.scr" })
+        dir.write(name, testsupport::patternedScreen(name[0]));
+    // Moments after a click on a file: the first few milliseconds, then all through the render and after it.
+    std::mt19937 random(2026);
+    std::uniform_int_distribution<int> early(0, 30), anyTime(0, 3000);
+    constexpr int Closes = 30;
+    for (int run = 0; run < Closes; ++run) {
+        Session session(display, dir.path());
+        ASSERT_TRUE(session.start()) << "the window did not appear";
+        const int row = run % 3;
+        const int delay = run % 3 == 0 ? early(random) : anyTime(random);
+        xdotool(click(session.client, FileListLeft + 40, FileListTop + 8 + 16 * row));
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        session.display.requestClose(*session.window);
+        const auto status = session.program.waitForExit(10s);
+        ASSERT_TRUE(status) << "run " << run << ": the program did not end after a close " << delay << " ms after a click";
+        EXPECT_EQ(*status, 0) << "run " << run;
+    }
+}
+
+TEST(EndToEnd, ClosingTheWindowWhileAReportIsShownEndsTheProgram)
+{
+    Display display;
+    ASSERT_TRUE(display.ok()) << "no X display: run under xvfb-run";
+    testsupport::TempDir dir;
+    const std::string pipe = dir.path() + "/a pipe.scr";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    Session session(display, dir.path());
+    ASSERT_TRUE(session.start()) << "the window did not appear";
+    xdotool(click(session.client, FileListLeft + 40, FileListTop + 8));
+    ASSERT_TRUE(waitUntil([] { return visibleWindows() == 2; }, 20s)) << "the report did not appear";
+    session.display.requestClose(*session.window);
+    const auto status = session.program.waitForExit(10s);
     ASSERT_TRUE(status) << "the program did not end after its window was closed";
     EXPECT_EQ(*status, 0);
 }
