@@ -18,8 +18,9 @@ TEST(FileName, AnyBytesComeBackExactlyAndValidUtf8DecodesAsItself)
             bytes.append(static_cast<char>(byte(random)));
         const QString name = platform::decodeFileName(bytes);
         ASSERT_EQ(platform::encodeFileName(name), bytes) << bytes.toHex().toStdString();
-        if (QString::fromUtf8(bytes).toUtf8() == bytes) // valid UTF-8
+        if (QString::fromUtf8(bytes).toUtf8() == bytes) { // valid UTF-8
             ASSERT_EQ(name, QString::fromUtf8(bytes)) << bytes.toHex().toStdString();
+        }
     }
 }
 

@@ -67,11 +67,14 @@ TEST_F(MainWindow, TheShownPanelTakesTheKeyboardFocus)
     // At start the working directory may have no files; then the directory list has the focus.
     EXPECT_EQ(window.focusWidget(), File1()->count() > 0 ? static_cast<QWidget *>(File1()) : Dir1());
     dir.write("a.scr", {});
+    dir.write("b.scr", {});
     Dir1()->setPath(q(dir.path()));
+    File1()->setCurrentRow(1);
     pb()->setFocus();
     frameNavigator()->hide();
     openItem()->trigger();
     EXPECT_EQ(window.focusWidget(), File1());
+    EXPECT_EQ(File1()->currentRow(), 1) << "the selected name is the current row";
     Dir1()->setPath(q(dir.makeDirectory("empty")));
     pb()->setFocus();
     openItem()->trigger();
