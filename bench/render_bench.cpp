@@ -1,8 +1,8 @@
 // Benchmarks of the render's own work, without its pacing: bit texts, byte reads and whole renders.
-#include "platform/filetable.h"
-#include "platform/picturearea.h"
-#include "platform/picturebox.h"
-#include "platform/runtime.h"
+#include "platform/runtime/filetable.h"
+#include "platform/controls/picturearea.h"
+#include "platform/controls/picturebox.h"
+#include "platform/runtime/runtime.h"
 #include "screen/bittext.h"
 #include "screen/screenlayout.h"
 #include "screen/screenrenderer.h"

@@ -1,9 +1,9 @@
 // The two passes of the renderer: grey-on-black bitmap in file order, then colours cell by cell.
 #include "screen/screenrenderer.h"
 
-#include "platform/colour.h"
-#include "platform/picturearea.h"
-#include "platform/runtime.h"
+#include "platform/runtime/colour.h"
+#include "platform/controls/picturearea.h"
+#include "platform/runtime/runtime.h"
 #include "screen/bittext.h"
 #include "screen/screenlayout.h"
 

@@ -1,14 +1,14 @@
 // The main window's layout, its start-up and its event procedures.
 #include "window/frmmain.h"
 
-#include "platform/directory.h"
-#include "platform/dirlistbox.h"
-#include "platform/drivelistbox.h"
-#include "platform/errorreport.h"
-#include "platform/filelistbox.h"
-#include "platform/filename.h"
-#include "platform/picturebox.h"
-#include "platform/runtimeerror.h"
+#include "platform/controls/directory.h"
+#include "platform/controls/dirlistbox.h"
+#include "platform/controls/drivelistbox.h"
+#include "platform/runtime/errorreport.h"
+#include "platform/controls/filelistbox.h"
+#include "platform/runtime/filename.h"
+#include "platform/controls/picturebox.h"
+#include "platform/runtime/runtimeerror.h"
 #include "screen/screenlayout.h"
 
 #include <QCloseEvent>

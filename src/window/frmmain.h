@@ -1,8 +1,8 @@
 // The main window: the picture area, the navigator panel with its three lists, and the file menu.
 #pragma once
 
-#include "platform/colour.h"
-#include "platform/qtruntime.h"
+#include "platform/runtime/colour.h"
+#include "platform/runtime/qtruntime.h"
 #include "screen/screenrenderer.h"
 
 #include <QMainWindow>

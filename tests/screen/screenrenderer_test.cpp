@@ -1,7 +1,7 @@
 // The renderer against a fake picture area and fake run-time services: the calls it makes, where
 // each byte lands, the colours, and files of every length.
-#include "platform/picturearea.h"
-#include "platform/runtime.h"
+#include "platform/controls/picturearea.h"
+#include "platform/runtime/runtime.h"
 #include "screen/screenlayout.h"
 #include "screen/screenrenderer.h"
 #include "support/screendecode.h"

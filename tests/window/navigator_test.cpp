@@ -1,8 +1,8 @@
 // The navigator: drive, directory and file lists following each other, and a selected file drawn.
 #include "window/windowfixture.h"
 
-#include "platform/directory.h"
-#include "platform/filename.h"
+#include "platform/controls/directory.h"
+#include "platform/runtime/filename.h"
 
 #include <QApplication>
 #include <QSignalSpy>

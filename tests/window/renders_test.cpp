@@ -1,7 +1,7 @@
 // Selections and closing while a render runs, and files that cannot be opened or read.
 #include "window/windowfixture.h"
 
-#include "platform/runtimeerror.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <QApplication>
 

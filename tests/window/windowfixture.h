@@ -1,10 +1,10 @@
 // A shown main window on a directory of test screens, with its controls found by name.
 #pragma once
 
-#include "platform/dirlistbox.h"
-#include "platform/drivelistbox.h"
-#include "platform/filelistbox.h"
-#include "platform/picturebox.h"
+#include "platform/controls/dirlistbox.h"
+#include "platform/controls/drivelistbox.h"
+#include "platform/controls/filelistbox.h"
+#include "platform/controls/picturebox.h"
 #include "support/qtprinters.h"
 #include "support/screendecode.h"
 #include "support/tempdir.h"

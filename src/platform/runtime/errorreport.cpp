@@ -1,7 +1,7 @@
 // The error report: shown over its window, which takes no input meanwhile but can still be closed.
-#include "platform/errorreport.h"
+#include "platform/runtime/errorreport.h"
 
-#include "platform/filename.h"
+#include "platform/runtime/filename.h"
 
 #include <QEventLoop>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
 // A strict UTF-8 decoder that keeps undecodable bytes as escape code units, and its inverse.
-#include "platform/filename.h"
+#include "platform/runtime/filename.h"
 
 #include <cerrno>
 #include <climits>

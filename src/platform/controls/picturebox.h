@@ -1,7 +1,7 @@
 // The picture box: a fixed-size area of exact pixels that keeps what was drawn on it.
 #pragma once
 
-#include "platform/picturearea.h"
+#include "platform/controls/picturearea.h"
 
 #include <QImage>
 #include <QWidget>

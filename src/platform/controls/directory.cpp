@@ -1,8 +1,8 @@
 // Directory reading on POSIX, so that a failure is reported with the system's own reason.
-#include "platform/directory.h"
+#include "platform/controls/directory.h"
 
-#include "platform/filename.h"
-#include "platform/runtimeerror.h"
+#include "platform/runtime/filename.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <QDir>
 

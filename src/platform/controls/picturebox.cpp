@@ -1,5 +1,5 @@
 // The picture box: a retained image painted one area pixel per logical pixel, never smoothed.
-#include "platform/picturebox.h"
+#include "platform/controls/picturebox.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // File names carried as their exact bytes: decoding, encoding back and the text shown.
-#include "platform/filename.h"
+#include "platform/runtime/filename.h"
 #include "support/qtprinters.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The drawing operations a picture area offers: clear to its background and set one pixel.
 #pragma once
 
-#include "platform/colour.h"
+#include "platform/runtime/colour.h"
 
 namespace platform {
 

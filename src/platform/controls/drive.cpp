@@ -1,7 +1,7 @@
 // Finding the drives on a Linux machine from its mount table.
-#include "platform/drive.h"
+#include "platform/controls/drive.h"
 
-#include "platform/directory.h"
+#include "platform/controls/directory.h"
 
 #include <QFileInfo>
 #include <QStorageInfo>

@@ -1,5 +1,5 @@
-// Event processing through Qt, sleeping through the standard library, files through the file table.
-#include "platform/qtruntime.h"
+// Event processing through Qt, sleeping through the standard library.
+#include "platform/runtime/qtruntime.h"
 
 #include <QCoreApplication>
 
@@ -7,16 +7,6 @@
 #include <thread>
 
 namespace platform {
-
-void QtRunTime::get(int fileNumber, long position, std::uint8_t &byte)
-{
-    table.get(fileNumber, position, byte);
-}
-
-void QtRunTime::closeAll()
-{
-    table.closeAll();
-}
 
 void QtRunTime::doEvents()
 {

@@ -1,7 +1,7 @@
 // Numbered read-only files on POSIX descriptors, with a one-block cache under the byte reads.
-#include "platform/filetable.h"
+#include "platform/runtime/filetable.h"
 
-#include "platform/runtimeerror.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,9 +1,9 @@
 // The directory list. A click highlights an entry; a double-click or Enter opens it.
-#include "platform/dirlistbox.h"
+#include "platform/controls/dirlistbox.h"
 
-#include "platform/directory.h"
-#include "platform/filename.h"
-#include "platform/runtimeerror.h"
+#include "platform/controls/directory.h"
+#include "platform/runtime/filename.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // The drive list.
-#include "platform/drivelistbox.h"
+#include "platform/controls/drivelistbox.h"
 
-#include "platform/filename.h"
+#include "platform/runtime/filename.h"
 
 #include <QSignalBlocker>
 

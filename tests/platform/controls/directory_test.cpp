@@ -1,6 +1,6 @@
 // Reading directories, ordering names and joining paths.
-#include "platform/directory.h"
-#include "platform/runtimeerror.h"
+#include "platform/controls/directory.h"
+#include "platform/runtime/runtimeerror.h"
 #include "support/qtprinters.h"
 #include "support/tempdir.h"
 

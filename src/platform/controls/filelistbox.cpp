@@ -1,10 +1,10 @@
 // The file list. Click is raised by the list's own input handlers, never from inside Qt's
 // selection machinery, so that each gesture raises it exactly once and re-listing raises nothing.
-#include "platform/filelistbox.h"
+#include "platform/controls/filelistbox.h"
 
-#include "platform/directory.h"
-#include "platform/filename.h"
-#include "platform/runtimeerror.h"
+#include "platform/controls/directory.h"
+#include "platform/runtime/filename.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 // The drive list: a drop-down of the browsable drives; choosing one raises Change.
 #pragma once
 
-#include "platform/drive.h"
+#include "platform/controls/drive.h"
 
 #include <QComboBox>
 

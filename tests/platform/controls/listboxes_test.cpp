@@ -1,8 +1,8 @@
 // The drive, directory and file lists: their paths, their contents and the events they raise.
-#include "platform/dirlistbox.h"
-#include "platform/drivelistbox.h"
-#include "platform/filelistbox.h"
-#include "platform/runtimeerror.h"
+#include "platform/controls/dirlistbox.h"
+#include "platform/controls/drivelistbox.h"
+#include "platform/controls/filelistbox.h"
+#include "platform/runtime/runtimeerror.h"
 #include "support/qtprinters.h"
 #include "support/tempdir.h"
 

@@ -1,6 +1,6 @@
 // The picture box on a real widget: background, pixels, what reaches the screen, and a whole render.
-#include "platform/picturebox.h"
-#include "platform/qtruntime.h"
+#include "platform/controls/picturebox.h"
+#include "platform/runtime/qtruntime.h"
 #include "screen/screenrenderer.h"
 #include "support/screendecode.h"
 #include "support/tempdir.h"

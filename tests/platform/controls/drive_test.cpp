@@ -1,5 +1,5 @@
 // Which mounts are drives, which drive holds a path, and where moving to a drive goes.
-#include "platform/drive.h"
+#include "platform/controls/drive.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Numbered files: opening, positioned reads and closing, and the errors each can raise.
-#include "platform/filetable.h"
-#include "platform/runtimeerror.h"
+#include "platform/runtime/filetable.h"
+#include "platform/runtime/runtimeerror.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

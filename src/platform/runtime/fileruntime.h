@@ -1,0 +1,25 @@
+// The run-time services over numbered files alone: no window events to process and no pauses.
+#pragma once
+
+#include "platform/runtime/filetable.h"
+#include "platform/runtime/runtime.h"
+
+namespace platform {
+
+// Draws a screen as fast as it can be read: for pictures that nobody watches being built.
+class FileRunTime : public RunTime
+{
+public:
+    void get(int fileNumber, long position, std::uint8_t &byte) override;
+    void closeAll() override;
+    void doEvents() override {}
+    void Sleep(int) override {}
+
+    FileTable &files() { return table; }
+    const FileTable &files() const { return table; }
+
+private:
+    FileTable table;
+};
+
+} // namespace platform
