@@ -1,0 +1,31 @@
+// A picture area in memory: the last colour of every pixel, and a count of pixels set outside it.
+#pragma once
+
+#include "platform/controls/picturearea.h"
+#include "support/screendecode.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace testsupport {
+
+class MemoryPicture : public platform::PictureArea
+{
+public:
+    static constexpr int Width = 256, Height = 192;
+
+    void Cls() override { std::fill(pixels.begin(), pixels.end(), Rgb {}); }
+    void PSet(int x, int y, platform::Colour colour) override
+    {
+        if (x < 0 || x >= Width || y < 0 || y >= Height) {
+            ++outside;
+            return;
+        }
+        pixels[static_cast<std::size_t>(y * Width + x)] = { platform::redOf(colour), platform::greenOf(colour), platform::blueOf(colour) };
+    }
+
+    std::vector<Rgb> pixels = std::vector<Rgb>(Width * Height);
+    int outside = 0;
+};
+
+} // namespace testsupport
