@@ -2,11 +2,18 @@
 #include "window/windowfixture.h"
 
 #include "platform/runtime/runtimeerror.h"
+#include "support/process.h"
 
 #include <QApplication>
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <random>
+#include <set>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -132,11 +139,90 @@ TEST_F(Renders, AFaultInAListDuringARenderIsReportedAndEndsTheProgramWithAFailur
     EXPECT_NE(picture(), testsupport::decodeScreen(testsupport::patternedScreen(11))) << "the render stopped";
 }
 
+TEST_F(Renders, AFileChangedWhileItIsDrawnNeverHarmsTheProgram)
+{
+    // The picture shows the file as it then reads: the open file goes on being read after it was
+    // replaced or removed; after a truncation, what had not been read yet reads as zeros, so every
+    // attribute is 0 and the whole picture ends black.
+    const struct
+    {
+        const char *change;
+        std::function<void()> make;
+        std::vector<std::uint8_t> shownAs;
+    } cases[] = {
+        { "truncated", [this] { std::filesystem::resize_file(a, 100); }, {} },
+        { "replaced", [this] { std::filesystem::rename(b, a); }, testsupport::patternedScreen(11) },
+        { "removed", [this] { std::filesystem::remove(a); }, testsupport::patternedScreen(11) },
+    };
+    for (const auto &c : cases) {
+        dir.write("a.scr", testsupport::patternedScreen(11));
+        dir.write("b.scr", testsupport::patternedScreen(12));
+        File1()->setPath(q(dir.path()));
+        const int descriptors = testsupport::openDescriptorCount();
+        bool changed = false;
+        auto watch = onEveryYield([&] {
+            if (!changed) {
+                changed = true;
+                c.make();
+            }
+        });
+        ReportCatcher reports;
+        selectFile("a.scr");
+        watch.reset();
+        EXPECT_TRUE(changed) << c.change;
+        EXPECT_TRUE(reports.texts.isEmpty()) << c.change;
+        EXPECT_EQ(picture(), testsupport::decodeScreen(c.shownAs)) << c.change;
+        EXPECT_EQ(testsupport::openDescriptorCount(), descriptors) << c.change;
+    }
+}
+
+TEST_F(Renders, HundredsOfChoicesInOneSessionLeaveOnlyTheLastPictureAndNothingBehind)
+{
+    // Choices and "open" at random moments of the renders they interrupt; each choice is a render.
+    std::mt19937 random(300);
+    std::uniform_int_distribution<int> yieldsUntilNext(1, 200);
+    constexpr int Choices = 300, Settled = 50;
+    const int descriptorsBefore = testsupport::openDescriptorCount();
+    int yields = 0, nextChoice = yieldsUntilNext(random), choices = 0, mostOpen = 0;
+    long residentSettled = 0;
+    std::vector<std::uintptr_t> depths;
+    unsigned lastChosen = 0;
+    auto watch = onEveryYield([&] {
+        mostOpen = std::max(mostOpen, openScreenFiles());
+        if (++yields < nextChoice || choices == Choices)
+            return;
+        yields = 0;
+        nextChoice = yieldsUntilNext(random);
+        if (++choices == Settled)
+            residentSettled = testsupport::residentKiB();
+        int marker = 0;
+        depths.push_back(reinterpret_cast<std::uintptr_t>(&marker));
+        if (random() % 2)
+            openItem()->trigger();
+        lastChosen = random() % 2 ? 11 : 12;
+        File1()->setCurrentRow(lastChosen == 11 ? 0 : 1, QItemSelectionModel::ClearAndSelect);
+        emit File1()->Click(); // as the file list raises it for a gesture
+    });
+    selectFile("a.scr");
+    watch.reset();
+    ASSERT_EQ(choices, Choices);
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(lastChosen))) << "the last choice is shown";
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_EQ(openScreenFiles(), 0);
+    EXPECT_LE(testsupport::openDescriptorCount(), descriptorsBefore);
+    const auto [low, high] = std::minmax_element(depths.begin(), depths.end());
+    EXPECT_LT(*high - *low, 1024u) << "choices were made at different stack depths";
+#ifndef __SANITIZE_ADDRESS__ // the address sanitizer holds freed memory back on purpose
+    EXPECT_LT(testsupport::residentKiB() - residentSettled, 4096) << "memory grew with the renders";
+#endif
+}
+
 struct Unopenable
 {
     const char *name;
     std::function<void(const testsupport::TempDir &, const std::string &path)> make;
     int number;
+    bool unprivileged = false; // chosen by a user without root's power over permissions
     friend void PrintTo(const Unopenable &c, std::ostream *out) { *out << c.name; }
 };
 
@@ -151,8 +237,18 @@ TEST_P(UnopenableFiles, AreReportedAndTheProgramGoesOn)
     dir.write("bad.scr", {});
     File1()->setPath(q(dir.path())); // listed as a file, then made unopenable
     c.make(dir, path);
+    const auto entries = [this] {
+        std::set<std::string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(dir.path()))
+            names.insert(entry.path().filename());
+        return names;
+    };
+    const auto before = entries();
     {
         ReportCatcher reports;
+        std::optional<testsupport::Unprivileged> user;
+        if (c.unprivileged)
+            user.emplace();
         selectFile("bad.scr");
         ASSERT_EQ(reports.texts.size(), 1);
         EXPECT_TRUE(reports.texts[0].startsWith(QStringLiteral("Run-time error '%1':").arg(c.number))) << reports.texts[0].toStdString();
@@ -160,7 +256,7 @@ TEST_P(UnopenableFiles, AreReportedAndTheProgramGoesOn)
     }
     EXPECT_TRUE(frameNavigator()->isVisible()) << "the panel stays for another choice";
     EXPECT_EQ(testsupport::descriptorsOpenOn(path), 0);
-    EXPECT_TRUE(std::filesystem::exists(path) == (c.number != platform::RunTimeError::FileNotFound)) << "nothing is created";
+    EXPECT_EQ(entries(), before) << "nothing is created";
 
     selectFile("a.scr");
     EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(11)));
@@ -187,7 +283,36 @@ INSTANTIATE_TEST_SUITE_P(
                          std::filesystem::remove(p);
                          std::filesystem::create_symlink("/dev/zero", p);
                      },
-                     75 }),
+                     75 },
+        Unopenable { "socket",
+                     [](const auto &, const std::string &p) {
+                         std::filesystem::remove(p);
+                         sockaddr_un address {};
+                         address.sun_family = AF_UNIX;
+                         p.copy(address.sun_path, sizeof address.sun_path - 1);
+                         const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+                         ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+                         ::close(s); // the socket's file stays
+                     },
+                     75 },
+        Unopenable { "brokenLink",
+                     [](const auto &d, const std::string &p) {
+                         std::filesystem::remove(p);
+                         std::filesystem::create_symlink(d.path() + "/nowhere", p);
+                     },
+                     53 },
+        Unopenable { "linkLoop",
+                     [](const auto &, const std::string &p) {
+                         std::filesystem::remove(p);
+                         std::filesystem::create_symlink(p, p);
+                     },
+                     75 },
+        Unopenable { "noPermission",
+                     [](const auto &d, const std::string &p) {
+                         std::filesystem::permissions(d.path(), std::filesystem::perms(0755));
+                         std::filesystem::permissions(p, std::filesystem::perms::none);
+                     },
+                     70, true }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(Renders, AFailedReadIsReportedAndThePictureStaysAsFarAsItGot)
