@@ -2,11 +2,13 @@
 #include "window/windowfixture.h"
 
 #include "platform/controls/directory.h"
+#include "support/process.h"
 #include "platform/runtime/filename.h"
 
 #include <QApplication>
 #include <QSignalSpy>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
 
@@ -166,6 +168,101 @@ TEST_F(Navigator, ADoubleClickOnANameDrawsItOnce)
     QTest::mouseDClick(File1()->viewport(), Qt::LeftButton, {}, centre);
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(1)));
+}
+
+TEST_F(Navigator, NamesOfEveryKindAreListedAndOpened)
+{
+    const struct
+    {
+        std::string name; // as the file system holds it
+        QString shown;    // as the list shows it
+    } names[] = {
+        { "with  spaces .scr", "with  spaces .scr" },
+        { "\"quoted\" 'name'.scr", "\"quoted\" 'name'.scr" },
+        { "back\\slash.scr", "back\\slash.scr" },
+        { "new\nline.scr", "new\nline.scr" },
+        { "-leading-dash.scr", "-leading-dash.scr" },
+        { std::string(251, 'n') + ".scr", QString(251, 'n') + ".scr" }, // 255 bytes, the most a name may have
+        { "Экран 🎨.scr", "Экран 🎨.scr" },
+        { "\xC9" "cran.scr", "\\xC9cran.scr" },
+    };
+    unsigned seed = 60;
+    ReportCatcher reports;
+    for (const auto &n : names) {
+        const auto bytes = testsupport::patternedScreen(++seed);
+        dir.write(n.name, bytes);
+        Dir1()->setPath(q(dir.path() + "/other"));
+        Dir1()->setPath(q(dir.path()));
+        selectFile(n.shown);
+        EXPECT_TRUE(reports.texts.isEmpty()) << reports.texts.join("|").toStdString();
+        reports.texts.clear();
+        EXPECT_EQ(platform::encodeFileName(File1()->FileName()).toStdString(), n.name);
+        EXPECT_EQ(picture(), testsupport::decodeScreen(bytes)) << n.shown.toStdString();
+    }
+}
+
+TEST_F(Navigator, DirectoriesLargeDeepUnreadableOrGoneAreListedOrRefused)
+{
+    // 100,000 files.
+    const std::string many = dir.makeDirectory("many");
+    for (int i = 0; i < 100000; ++i)
+        ::close(::open((many + "/" + std::to_string(i) + ".scr").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    Dir1()->setPath(q(many));
+    EXPECT_EQ(File1()->count(), 100000);
+    EXPECT_EQ(File1()->item(99999)->text(), "99999.scr") << "in the order of their numbers";
+
+    // 200 levels deep.
+    std::string deep = dir.path();
+    for (int level = 0; level < 200; ++level)
+        deep += "/d";
+    std::filesystem::create_directories(deep);
+    Dir1()->setPath(q(deep));
+    EXPECT_EQ(Dir1()->Path(), q(deep));
+    EXPECT_EQ(Dir1()->count(), Dir1()->currentRow() + 1) << "the chain down to it, and no subdirectories";
+
+    // Unreadable: opening it beeps and the lists stay.
+    const std::string locked = dir.makeDirectory("locked");
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    Dir1()->setPath(q(dir.path()));
+    {
+        testsupport::Unprivileged user;
+        Dir1()->setCurrentRow(static_cast<int>(Dir1()->row(Dir1()->findItems("locked", Qt::MatchEndsWith).first())));
+        QTest::keyClick(Dir1(), Qt::Key_Return);
+        EXPECT_EQ(Dir1()->Path(), q(dir.path()));
+        EXPECT_EQ(File1()->Path(), q(dir.path()));
+    }
+
+    // Removed while shown: choosing a file in it is reported, and the program goes on.
+    Dir1()->setPath(q(dir.path() + "/pictures"));
+    std::filesystem::remove_all(dir.path() + "/pictures");
+    ReportCatcher reports;
+    selectFile("inner.scr");
+    ASSERT_EQ(reports.texts.size(), 1);
+    EXPECT_TRUE(reports.texts[0].startsWith("Run-time error '76':")) << reports.texts[0].toStdString();
+    Dir1()->setPath(q(dir.path()));
+    selectFile("first.scr");
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(1)));
+}
+
+TEST(NavigatorStart, AWorkingDirectoryDeletedBeforeTheStartLeavesTheListsUsable)
+{
+    testsupport::TempDir dir;
+    const std::string gone = dir.makeDirectory("gone");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(gone);
+    std::filesystem::remove(gone);
+    frmMain window;
+    window.show();
+    std::filesystem::current_path(before);
+    auto *Drive1 = window.findChild<platform::DriveListBox *>("Drive1");
+    auto *Dir1 = window.findChild<platform::DirListBox *>("Dir1");
+    auto *File1 = window.findChild<platform::FileListBox *>("File1");
+    EXPECT_EQ(File1->count(), 0);
+    EXPECT_EQ(Dir1->count(), 0);
+    Drive1->setSource([&dir] { return QList<platform::Drive> { { q(dir.path()), "", q(dir.path()) } }; });
+    Drive1->setCurrentIndex(0);
+    EXPECT_EQ(Dir1->Path(), q(dir.path())) << "a drive can be chosen";
 }
 
 TEST(NavigatorStart, FromAWorkingDirectoryOnAnUnlistedMountEveryDriveAndDirectoryAboveIsReachable)

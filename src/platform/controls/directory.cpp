@@ -107,7 +107,11 @@ bool isWithin(const QString &path, const QString &directory)
 
 QString absolutePath(const QString &base, const QString &path)
 {
-    return QDir::cleanPath(path.startsWith(QLatin1Char('/')) ? path : base + QLatin1Char('/') + path);
+    if (path.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(path);
+    if (path.isEmpty() || base.isEmpty())
+        return {}; // no path, or nothing to resolve it against (a working directory that is gone)
+    return QDir::cleanPath(base + QLatin1Char('/') + path);
 }
 
 QString joinPath(const QString &directory, const QString &name)

@@ -25,7 +25,8 @@ bool namesInOrder(const QString &a, const QString &b);
 // Whether path is directory itself or lies below it (a root "/" holds every absolute path).
 bool isWithin(const QString &path, const QString &directory);
 
-// path made absolute against base (an absolute directory) and cleaned of "." and ".." steps.
+// path made absolute against base (an absolute directory) and cleaned of "." and ".." steps;
+// empty when path is empty, or relative with no base.
 QString absolutePath(const QString &base, const QString &path);
 
 // The path of name inside directory, with one separator between them, none added after a root "/".
