@@ -27,6 +27,7 @@ void showErrorReport(QWidget *parent, const RunTimeError &error)
     // blocks, and closing the window must always end the program. Instead the window's own
     // controls take no input until the report is dismissed.
     box.setWindowModality(Qt::NonModal);
+    const QPointer<QWidget> focused = parent ? parent->focusWidget() : nullptr;
     QList<QPointer<QWidget>> disabled;
     if (parent) {
         for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -47,6 +48,7 @@ void showErrorReport(QWidget *parent, const RunTimeError &error)
         });
     }
     box.show();
+    box.activateWindow(); // the keyboard answers the report
     if (parent == nullptr || parent->isVisible())
         loop.exec();
 
@@ -54,6 +56,9 @@ void showErrorReport(QWidget *parent, const RunTimeError &error)
         if (child)
             child->setEnabled(true);
     }
+    // The keyboard goes back where it was, as it does after a modal dialog.
+    if (focused && focused->isVisible())
+        focused->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace platform
