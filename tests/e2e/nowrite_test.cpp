@@ -3,19 +3,36 @@
 #include "e2e/harness.h"
 #include "support/tempdir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sys/stat.h>
 
 namespace e2e {
 namespace {
 
-// The calls that change a file system, and the open flags that could.
-const char *const ChangingCalls = "creat,rename,renameat,renameat2,unlink,unlinkat,rmdir,mkdir,mkdirat,truncate,ftruncate,"
-                                  "link,linkat,symlink,symlinkat,mknod,mknodat,fallocate";
-const std::regex WritingOpen(R"(\b(open|openat|openat2)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC))");
-const std::regex ChangingCall(R"(^\d+\s+(creat|rename|renameat|renameat2|unlink|unlinkat|rmdir|mkdir|mkdirat|truncate|ftruncate|link|linkat|symlink|symlinkat|mknod|mknodat|fallocate)\()");
+// The calls that change a file system.
+const std::vector<std::string> ChangingCalls { "creat", "rename", "renameat", "renameat2", "unlink", "unlinkat", "rmdir",
+                                               "mkdir", "mkdirat", "truncate", "ftruncate", "link", "linkat", "symlink",
+                                               "symlinkat", "mknod", "mknodat", "fallocate" };
+
+// Whether one line of the trace ("PID call(arguments) = result") changes a file system: a changing
+// call, or an open that may write or create.
+bool changes(const std::string &line)
+{
+    const auto nameStart = line.find_first_not_of("0123456789 ");
+    const auto nameEnd = line.find('(', nameStart);
+    if (nameStart == std::string::npos || nameEnd == std::string::npos)
+        return false;
+    const std::string call = line.substr(nameStart, nameEnd - nameStart);
+    if (call == "open" || call == "openat" || call == "openat2") {
+        for (const char *flag : { "O_WRONLY", "O_RDWR", "O_CREAT", "O_TRUNC" })
+            if (line.find(flag) != std::string::npos)
+                return true;
+        return false;
+    }
+    return std::find(ChangingCalls.begin(), ChangingCalls.end(), call) != ChangingCalls.end();
+}
 
 TEST(EndToEnd, AWholeSessionWritesNothingAnywhere)
 {
@@ -34,8 +51,10 @@ TEST(EndToEnd, AWholeSessionWritesNothingAnywhere)
     std::filesystem::permissions(home.path() + "/XDG_RUNTIME_DIR", std::filesystem::perms::owner_all);
     const std::string trace = logs.path() + "/trace";
 
-    const std::vector<std::string> tracer { "strace", "-f", "--seccomp-bpf", "-qq", "-o", trace,
-                                            "-e", std::string("trace=open,openat,openat2,") + ChangingCalls };
+    std::string traced = "trace=open,openat,openat2";
+    for (const std::string &call : ChangingCalls)
+        traced += "," + call;
+    const std::vector<std::string> tracer { "strace", "-f", "--seccomp-bpf", "-qq", "-o", trace, "-e", traced };
     Session session(display, dir.path(), tracer, environment);
     ASSERT_TRUE(session.start()) << "the window did not appear";
     // Each choice hides the panel; "open" brings it back with the keyboard in the file list.
@@ -78,8 +97,7 @@ TEST(EndToEnd, AWholeSessionWritesNothingAnywhere)
         // /dev/null keeps nothing that is written to it.
         if (line.find(" = -1 ") != std::string::npos || line.find("\"/dev/null\"") != std::string::npos)
             continue;
-        EXPECT_FALSE(std::regex_search(line, WritingOpen)) << line;
-        EXPECT_FALSE(std::regex_search(line, ChangingCall)) << line;
+        EXPECT_FALSE(changes(line)) << line;
     }
     EXPECT_GT(calls, 100) << "the trace saw the program's opens";
     for (const auto &entry : std::filesystem::recursive_directory_iterator(home.path()))
