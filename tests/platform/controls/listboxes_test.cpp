@@ -220,7 +220,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Gesture { "leftClick", -1, [](auto &f, const Centre &c) { press(f, c(1)); }, 1, "b.scr" },
         Gesture { "leftClickOnTheSelectedName", 1, [](auto &f, const Centre &c) { press(f, c(1)); }, 1, "b.scr" },
-        Gesture { "doubleClick", -1, [](auto &f, const Centre &c) { press(f, c(2)); QTest::mouseDClick(f.viewport(), Qt::LeftButton, {}, c(2)); }, 1, "c.scr" },
+        Gesture { "doubleClick", -1,
+                  [](auto &f, const Centre &c) {
+                      press(f, c(2));
+                      QTest::mouseDClick(f.viewport(), Qt::LeftButton, {}, c(2));
+                      QTest::mouseRelease(f.viewport(), Qt::LeftButton, {}, c(2));
+                  },
+                  1, "c.scr" },
         Gesture { "rightClick", 0, [](auto &f, const Centre &c) { press(f, c(2), Qt::RightButton); }, 0, "a.scr" },
         Gesture { "ctrlClickOnTheSelectedName", 1, [](auto &f, const Centre &c) { press(f, c(1), Qt::LeftButton, Qt::ControlModifier); }, 1, "b.scr" },
         Gesture { "drag", -1,
