@@ -14,7 +14,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QLayout>
+#include <QIcon>
 #include <QMenuBar>
 
 #include <exception>
@@ -30,7 +30,9 @@ constexpr QRect fromTwips(int left, int top, int width, int height)
     return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
 }
 
-// The client area below the menu bar: 402 × 286.
+// The layout as designed, at one logical pixel per pixel; on screen all of it is scaled by one
+// factor (see ScaledLayout).
+// The client area below the menu bar: 402 × 286, the smallest it can be.
 constexpr QSize ClientSize = fromTwips(0, 0, 6030, 4290).size();
 // The panel covers the picture completely when shown.
 constexpr QRect NavigatorRect = fromTwips(600, 360, 4815, 3375);
@@ -56,13 +58,20 @@ frmMain::frmMain()
     , File1(new platform::FileListBox(frameNavigator))
     , file(menuBar()->addMenu(QStringLiteral("file")))
     , open(file->addAction(QStringLiteral("open")))
+    , scaling(client, ClientSize)
     , render(*pb, runtime)
 {
     setWindowTitle(QStringLiteral("Tarnvel"));
+    // The installed icon when the desktop's theme has it, else the one built into the program.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("tarnvel"), QIcon(QStringLiteral(":/icons/tarnvel.svg"))));
     setCentralWidget(client);
-    client->setFixedSize(ClientSize);
+    client->setMinimumSize(ClientSize);
     client->setAutoFillBackground(true);
-    layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout is absolute, so the window keeps its size
+    // The window opens at the smallest scale at which the picture is at least its designed size
+    // in whole device pixels per pixel; resizing it later picks the largest that fits.
+    const QSize start = scaling.clientSize(ScaledLayout::startMultiple(devicePixelRatioF()), devicePixelRatioF());
+    resize(start.width(), start.height() + menuBar()->sizeHint().height());
+    client->installEventFilter(this);
 
     client->setObjectName(QStringLiteral("client"));
     pb->setObjectName(QStringLiteral("pb"));
@@ -73,15 +82,20 @@ frmMain::frmMain()
     file->setObjectName(QStringLiteral("file"));
     open->setObjectName(QStringLiteral("open"));
 
-    pb->setGeometry(PictureRect);
-    frameNavigator->setGeometry(NavigatorRect);
+    scaling.addPicture(pb, PictureRect);
+    scaling.add(frameNavigator, NavigatorRect);
     // The panel lies in front of the picture. It is shown from the start, so that a first-time
     // user finds the files at once instead of an empty grey area.
     frameNavigator->raise();
     frameNavigator->setAutoFillBackground(true); // opaque, so the picture drawn beneath does not show through
-    Drive1->setGeometry(DriveListRect);
-    Dir1->setGeometry(DirListRect);
-    File1->setGeometry(FileListRect);
+    scaling.add(Drive1, DriveListRect);
+    scaling.add(Dir1, DirListRect);
+    scaling.add(File1, FileListRect);
+    scaling.apply();
+
+    pb->setAccessibleName(QStringLiteral("Picture"));
+    pb->setAccessibleDescription(QStringLiteral("No screen shown yet. Choose one in the navigator."));
+    frameNavigator->setAccessibleDescription(QStringLiteral("Choose a drive, a directory and a screen file to show."));
 
     setTabOrder(pb, frameNavigator);
     setTabOrder(frameNavigator, Drive1);
@@ -166,14 +180,22 @@ void frmMain::File1_Click()
             if (!openScreenFile())
                 return;
             frameNavigator->setVisible(false);
+            describePicture(QStringLiteral("Being drawn: %1"));
             outcome = render.ShowScreen();
+            describePicture(QStringLiteral("Shows %1"));
         } while (outcome == screen::ScreenRenderer::Outcome::Stopped && !closing);
     } catch (const platform::RunTimeError &error) {
         // A read failed; the render has closed the file and the picture stays as far as it got.
+        describePicture(QStringLiteral("Shows %1 as far as it could be read"));
         platform::showErrorReport(this, error);
     } catch (...) {
         endWithFault(std::current_exception());
     }
+}
+
+void frmMain::describePicture(const QString &pattern)
+{
+    pb->setAccessibleDescription(pattern.arg(platform::displayFileName(filePath.section(QLatin1Char('/'), -1))));
 }
 
 bool frmMain::composeFilePath()
@@ -226,6 +248,14 @@ void frmMain::endWithError(const platform::RunTimeError &error)
     runtime.closeAll();
     platform::showErrorReport(this, error);
     QCoreApplication::exit(EXIT_FAILURE);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // A new size or a screen with another device pixel ratio scales the layout anew.
+    if (watched == client && (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
+        scaling.apply();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

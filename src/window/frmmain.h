@@ -4,6 +4,7 @@
 #include "platform/runtime/colour.h"
 #include "platform/runtime/qtruntime.h"
 #include "screen/screenrenderer.h"
+#include "window/scaledlayout.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -38,6 +39,7 @@ public:
 protected:
     // Closing during a render stops it at its next yield; the program then ends.
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void open_Click();
@@ -50,6 +52,8 @@ private:
     bool composeFilePath();
     // Opens filePath as file number 1; on failure shows the report and returns false.
     bool openScreenFile();
+    // Tells assistive technology what the picture shows: pattern with the file's name for %1.
+    void describePicture(const QString &pattern);
     // Moves the keyboard focus into the shown panel.
     void focusNavigator();
     // A failure that is not about the chosen file: the report, then the program ends.
@@ -68,6 +72,7 @@ private:
     QString dirPath;  // the directory list's path when the last file was selected
     QString filePath; // the full path of the last file selected
 
+    ScaledLayout scaling;
     platform::QtRunTime runtime;
     screen::ScreenRenderer render;
     platform::Colour backColour = 0;

@@ -1,6 +1,7 @@
 // The main window: its controls and their places, the menu, the tab order and the panel.
 #include "window/windowfixture.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +35,13 @@ TEST_F(MainWindow, ControlsHaveTheirPlacesAndCaptions)
         EXPECT_EQ(p.widget->parentWidget(), p.parent) << p.widget->objectName().toStdString();
         EXPECT_EQ(p.widget->geometry(), p.rect) << p.widget->objectName().toStdString();
     }
+}
+
+TEST_F(MainWindow, HasItsOwnIcon)
+{
+    ASSERT_FALSE(window.windowIcon().isNull());
+    const QImage icon = window.windowIcon().pixmap(64, 64).toImage();
+    EXPECT_EQ(icon.pixelColor(32, 20), QColor(0, 0, 0xd7)) << "the blue of the drawn rows";
 }
 
 TEST_F(MainWindow, MenuHasFileWithOpenAndNothingElse)
@@ -79,6 +87,45 @@ TEST_F(MainWindow, TheShownPanelTakesTheKeyboardFocus)
     pb()->setFocus();
     openItem()->trigger();
     EXPECT_EQ(window.focusWidget(), Dir1()) << "no files to choose";
+}
+
+TEST_F(MainWindow, AssistiveTechnologyHearsWhatEachControlIsAndWhatThePictureShows)
+{
+    const auto accessible = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
+    struct Expected
+    {
+        QWidget *widget;
+        QAccessible::Role role;
+        QString name;
+    };
+    for (const Expected &e : { Expected { pb(), QAccessible::Graphic, "Picture" },
+                               Expected { frameNavigator(), QAccessible::Grouping, "Навигатор" },
+                               // On Linux a drop-down list is named by its value; what it is for is its description.
+                               Expected { Drive1(), QAccessible::ComboBox, Drive1()->currentText() },
+                               Expected { Dir1(), QAccessible::List, "Directories" },
+                               Expected { File1(), QAccessible::List, "Files" } }) {
+        QAccessibleInterface *a = accessible(e.widget);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->role(), e.role) << e.name.toStdString();
+        EXPECT_EQ(a->text(QAccessible::Name), e.name);
+        EXPECT_FALSE(a->text(QAccessible::Description).isEmpty()) << e.name.toStdString();
+    }
+
+    // Directory entries: the bare name, and the depth as a level.
+    dir.makeDirectory("sub");
+    Dir1()->setPath(q(dir.makeDirectory("sub/deeper")));
+    QAccessibleInterface *entry = accessible(Dir1())->child(Dir1()->currentRow());
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(QAccessible::Name), "deeper");
+    EXPECT_EQ(entry->text(QAccessible::Description), QStringLiteral("Level %1").arg(Dir1()->currentRow() + 1));
+
+    dir.write("a.scr", testsupport::patternedScreen(1));
+    Dir1()->setPath(q(dir.path()));
+    QString whileDrawn;
+    QTimer::singleShot(0, [&] { whileDrawn = accessible(pb())->text(QAccessible::Description); });
+    selectFile("a.scr");
+    EXPECT_EQ(whileDrawn, "Being drawn: a.scr");
+    EXPECT_EQ(accessible(pb())->text(QAccessible::Description), "Shows a.scr");
 }
 
 TEST_F(MainWindow, LightGreyBeforeAnyFile)

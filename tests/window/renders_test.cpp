@@ -253,6 +253,7 @@ TEST_P(UnopenableFiles, AreReportedAndTheProgramGoesOn)
         ASSERT_EQ(reports.texts.size(), 1);
         EXPECT_TRUE(reports.texts[0].startsWith(QStringLiteral("Run-time error '%1':").arg(c.number))) << reports.texts[0].toStdString();
         EXPECT_TRUE(reports.texts[0].contains(q(path))) << reports.texts[0].toStdString();
+        EXPECT_TRUE(reports.texts[0].endsWith(platform::RunTimeError::adviceFor(c.number))) << "the plain sentence closes it";
     }
     EXPECT_TRUE(frameNavigator()->isVisible()) << "the panel stays for another choice";
     EXPECT_EQ(testsupport::descriptorsOpenOn(path), 0);

@@ -2,6 +2,7 @@
 #include "platform/controls/dirlistbox.h"
 
 #include "platform/controls/directory.h"
+#include "platform/controls/indentdelegate.h"
 #include "platform/runtime/filename.h"
 #include "platform/runtime/runtimeerror.h"
 
@@ -35,6 +36,10 @@ DirListBox::DirListBox(const platform::Drive &start, QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new IndentDelegate(this));
+    setAccessibleName(QStringLiteral("Directories"));
+    setAccessibleDescription(QStringLiteral("The path down to the current directory, then its subdirectories. "
+                                            "Double-click a directory or press Enter to open it."));
     connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::openItem);
     try {
         if (start.root.isEmpty())
@@ -71,17 +76,18 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
     clear();
     const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const QString indentUnit = QStringLiteral("  ");
     const QStringList above = chain(root, path);
-    for (int depth = 0; depth < above.size(); ++depth) {
-        const QString name = depth == 0 ? root : above[depth].section(QLatin1Char('/'), -1);
-        auto *item = new QListWidgetItem(openFolder, indentUnit.repeated(depth) + displayFileName(name), this);
-        item->setData(Qt::UserRole, above[depth]);
-    }
-    for (const QString &name : listing.subdirectories) {
-        auto *item = new QListWidgetItem(closedFolder, indentUnit.repeated(above.size()) + displayFileName(name), this);
-        item->setData(Qt::UserRole, joinPath(path, name));
-    }
+    // Each entry carries its depth: drawn as an indent, and told to assistive technology as a level.
+    const auto add = [this](const QIcon &icon, const QString &name, const QString &fullPath, qsizetype depth) {
+        auto *item = new QListWidgetItem(icon, displayFileName(name), this);
+        item->setData(Qt::UserRole, fullPath);
+        item->setData(IndentDelegate::DepthRole, int(depth));
+        item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("Level %1").arg(depth + 1));
+    };
+    for (qsizetype depth = 0; depth < above.size(); ++depth)
+        add(openFolder, depth == 0 ? root : above[depth].section(QLatin1Char('/'), -1), above[depth], depth);
+    for (const QString &name : listing.subdirectories)
+        add(closedFolder, name, joinPath(path, name), above.size());
     setCurrentRow(static_cast<int>(above.size()) - 1);
 
     if (changed)

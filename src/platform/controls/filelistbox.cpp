@@ -15,6 +15,8 @@ FileListBox::FileListBox(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setAccessibleName(QStringLiteral("Files"));
+    setAccessibleDescription(QStringLiteral("The files of the current directory. Choosing one shows it."));
     try {
         setPath(workingDirectory());
     } catch (const RunTimeError &) {

@@ -1,8 +1,13 @@
-// The picture box: a retained image painted one area pixel per logical pixel, never smoothed.
+// The picture box: a retained image painted in whole device pixels per area pixel, never smoothed.
 #include "platform/controls/picturebox.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -13,15 +18,32 @@ QRgb toQRgb(Colour colour)
     return qRgb(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
+// Assistive technology presents the box as a picture, not as an empty panel.
+QAccessibleInterface *accessibleGraphic(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+// Division that rounds towards minus infinity, for device positions left of the picture.
+int floorDiv(int a, int b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
 } // namespace
 
 PictureBox::PictureBox(int width, int height, QWidget *parent)
     : QWidget(parent)
     , picture(width, height, QImage::Format_RGB32)
 {
-    setFixedSize(width, height);
+    QAccessible::removeFactory(accessibleGraphic); // installed once, however many boxes there are
+    QAccessible::installFactory(accessibleGraphic);
+    resize(width, height);
     setFocusPolicy(Qt::StrongFocus);
-    // Every pixel is painted from the image, so Qt need not clear behind it first.
+    // Every pixel is painted, the picture from the image and the rest in the background colour,
+    // so Qt need not clear behind it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     Cls();
 }
@@ -43,7 +65,23 @@ void PictureBox::PSet(int x, int y, Colour colour)
     if (!picture.valid(x, y))
         return;
     picture.setPixel(x, y, toQRgb(colour));
-    update(x, y, 1, 1);
+    update(boxRectOf(QRect(x, y, 1, 1)));
+}
+
+int PictureBox::blockSizeAt(qreal devicePixelRatio) const
+{
+    const qreal across = width() * devicePixelRatio / picture.width();
+    const qreal down = height() * devicePixelRatio / picture.height();
+    return std::max(1, int(std::floor(std::min(across, down) + 1e-6)));
+}
+
+QRect PictureBox::boxRectOf(const QRect &pixels) const
+{
+    // The picture starts within half a device pixel of the box's corner; one more pixel on each
+    // side covers that and the rounding.
+    const qreal scale = blockSize() / devicePixelRatioF();
+    const QRectF exact(pixels.x() * scale, pixels.y() * scale, pixels.width() * scale, pixels.height() * scale);
+    return exact.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 QSize PictureBox::sizeHint() const
@@ -54,10 +92,31 @@ QSize PictureBox::sizeHint() const
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    // Without smoothing, a device pixel ratio above 1 enlarges each pixel to a sharp block.
+    // The device painted on may be an image of another ratio than the screen's: the painter's
+    // scale to device pixels says which.
+    const QTransform toDevice = painter.deviceTransform();
+    const int block = blockSizeAt(toDevice.m11());
+
+    // Work in device pixels, with the picture's corner on the device pixel nearest the box's
+    // corner (where the window system's clipping of the box starts too), so that every area
+    // pixel becomes a block of exactly block × block device pixels at any device pixel ratio.
+    const QPointF boxCorner = toDevice.map(QPointF(0, 0));
+    const QPoint corner(qRound(boxCorner.x()), qRound(boxCorner.y()));
+    const QRect asked = toDevice.mapRect(QRectF(event->rect())).toAlignedRect().translated(-corner);
+    painter.setWorldTransform(QTransform::fromTranslate(corner.x(), corner.y()) * toDevice.inverted());
+
+    const QRect shown(0, 0, picture.width() * block, picture.height() * block);
+    // Beside the picture, if the box is larger, lies the background.
+    for (const QRect &rest : QRegion(asked).subtracted(shown))
+        painter.fillRect(rest, QColor::fromRgb(toQRgb(backColour)));
+
+    const QRect pixels = QRect(QPoint(floorDiv(asked.left(), block), floorDiv(asked.top(), block)),
+                               QPoint(floorDiv(asked.right(), block), floorDiv(asked.bottom(), block)))
+                             .intersected(picture.rect());
+    if (pixels.isEmpty())
+        return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect area = event->rect();
-    painter.drawImage(area, picture, area);
+    painter.drawImage(QRect(pixels.topLeft() * block, pixels.size() * block), picture, pixels);
 }
 
 } // namespace platform

@@ -1,4 +1,4 @@
-// The picture box: a fixed-size area of exact pixels that keeps what was drawn on it.
+// The picture box: an area of exact pixels that keeps what was drawn on it, shown in crisp blocks.
 #pragma once
 
 #include "platform/controls/picturearea.h"
@@ -13,6 +13,7 @@ class PictureBox final : public QWidget, public PictureArea
     Q_OBJECT
 
 public:
+    // The area is width × height pixels, whatever size the box is given on screen.
     PictureBox(int width, int height, QWidget *parent = nullptr);
 
     Colour BackColor() const { return backColour; }
@@ -25,6 +26,9 @@ public:
 
     // The drawn picture at one image pixel per area pixel.
     const QImage &image() const { return picture; }
+    // Each area pixel is shown as a square block of this many device pixels across: the largest
+    // whole number at which the picture fits in the box.
+    int blockSize() const { return blockSizeAt(devicePixelRatioF()); }
 
     QSize sizeHint() const override;
 
@@ -32,6 +36,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int blockSizeAt(qreal devicePixelRatio) const;
+    // The part of the box, in its own coordinates, that may show the given area pixels.
+    QRect boxRectOf(const QRect &pixels) const;
+
     QImage picture;
     Colour backColour = 0;
 };

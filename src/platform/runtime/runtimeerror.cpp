@@ -33,6 +33,22 @@ const char *RunTimeError::messageFor(int number)
     return "Application-defined or object-defined error";
 }
 
+const char *RunTimeError::adviceFor(int number)
+{
+    switch (number) {
+    case OutOfMemory: return "The computer ran out of memory: close other programs and try again.";
+    case BadFileNameOrNumber: return "The file's name cannot be used as it is: rename the file or move it to a shorter path.";
+    case FileNotFound: return "The file no longer exists: it may have been moved, renamed or deleted, so choose another.";
+    case DeviceIOError: return "The disk could not be read: check that it is still connected and not damaged, then try again.";
+    case TooManyFiles: return "Too many files are open on this computer: close some programs and try again.";
+    case DeviceUnavailable: return "The drive is not available: check that it is connected or inserted, then choose it again.";
+    case PermissionDenied: return "You may not read this file: ask its owner for access, or copy it to a place where you can.";
+    case PathFileAccessError: return "This is not a screen file but a folder, a device or a pipe: choose a file instead.";
+    case PathNotFound: return "The folder no longer exists: it may have been moved, renamed or deleted, so choose another.";
+    }
+    return "Something went wrong inside Tarnvel itself: please start it again.";
+}
+
 RunTimeError RunTimeError::fromErrno(int errnoValue, const std::string &path)
 {
     int number = PathFileAccessError;

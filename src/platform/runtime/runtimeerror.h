@@ -31,6 +31,8 @@ public:
     static RunTimeError fromErrno(int errnoValue, const std::string &path);
 
     static const char *messageFor(int number);
+    // One plain sentence about what went wrong and what to do, for someone who is no programmer.
+    static const char *adviceFor(int number);
 
     int number() const { return numberValue; }
     std::string message() const { return what(); }

@@ -1,0 +1,76 @@
+// The scaled layout: the factor is m / device pixel ratio, so the picture is m device pixels per pixel.
+#include "window/scaledlayout.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Slack for ratios such as 1.1 that binary fractions hold only nearly.
+constexpr qreal Slack = 1e-6;
+
+// The rectangle between the scaled edges of designed, each edge rounded to the nearest pixel,
+// or outwards.
+QRect scaled(QRect designed, qreal factor, QPointF margin, bool outward)
+{
+    const qreal left = margin.x() + factor * designed.x();
+    const qreal top = margin.y() + factor * designed.y();
+    const qreal right = margin.x() + factor * (designed.x() + designed.width());
+    const qreal bottom = margin.y() + factor * (designed.y() + designed.height());
+    if (outward) {
+        const int l = int(std::floor(left + Slack)), t = int(std::floor(top + Slack));
+        return QRect(l, t, int(std::ceil(right - Slack)) - l, int(std::ceil(bottom - Slack)) - t);
+    }
+    const int l = qRound(left), t = qRound(top);
+    return QRect(l, t, qRound(right) - l, qRound(bottom) - t);
+}
+
+} // namespace
+
+ScaledLayout::ScaledLayout(QWidget *client, QSize designed)
+    : client(client)
+    , designed(designed)
+{
+}
+
+void ScaledLayout::add(QWidget *control, QRect designedRect)
+{
+    placements.append({ control, designedRect, false });
+}
+
+void ScaledLayout::addPicture(QWidget *control, QRect designedRect)
+{
+    placements.append({ control, designedRect, true });
+}
+
+int ScaledLayout::startMultiple(qreal devicePixelRatio)
+{
+    return std::max(1, int(std::ceil(devicePixelRatio - Slack)));
+}
+
+int ScaledLayout::fittingMultiple(QSize available, qreal devicePixelRatio) const
+{
+    const qreal across = available.width() * devicePixelRatio / designed.width();
+    const qreal down = available.height() * devicePixelRatio / designed.height();
+    return std::max(1, int(std::floor(std::min(across, down) + Slack)));
+}
+
+QSize ScaledLayout::clientSize(int multiple, qreal devicePixelRatio) const
+{
+    const qreal factor = multiple / devicePixelRatio;
+    return QSize(int(std::ceil(designed.width() * factor - Slack)), int(std::ceil(designed.height() * factor - Slack)));
+}
+
+void ScaledLayout::apply()
+{
+    const qreal ratio = client->devicePixelRatioF();
+    currentMultiple = fittingMultiple(client->size(), ratio);
+    const qreal factor = currentMultiple / ratio;
+    const QPointF margin((client->width() - designed.width() * factor) / 2, (client->height() - designed.height() * factor) / 2);
+    for (const Placement &p : std::as_const(placements)) {
+        const bool onClient = p.control->parentWidget() == client;
+        p.control->setGeometry(scaled(p.designed, factor, onClient ? margin : QPointF(), p.outward));
+    }
+}
