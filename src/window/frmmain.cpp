@@ -11,7 +11,12 @@
 #include "platform/runtime/runtimeerror.h"
 #include "screen/screenlayout.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
@@ -19,6 +24,7 @@
 
 #include <exception>
 #include <new>
+#include <sys/stat.h>
 
 namespace {
 
@@ -101,6 +107,8 @@ frmMain::frmMain()
     setTabOrder(frameNavigator, Drive1);
     setTabOrder(Drive1, Dir1);
     setTabOrder(Dir1, File1);
+
+    setAcceptDrops(true);
 
     connect(open, &QAction::triggered, this, &frmMain::open_Click);
     connect(Drive1, &platform::DriveListBox::Change, this, &frmMain::Drive1_Change);
@@ -248,6 +256,67 @@ void frmMain::endWithError(const platform::RunTimeError &error)
     runtime.closeAll();
     platform::showErrorReport(this, error);
     QCoreApplication::exit(EXIT_FAILURE);
+}
+
+namespace {
+
+// The first local file or directory among the dragged items, by its exact name; empty if none.
+QString droppedPath(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return platform::decodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    }
+    return {};
+}
+
+} // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Anything else (text, remote addresses) is refused, and the cursor says so.
+    if (!droppedPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!droppedPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedPath(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    try {
+        struct stat info {};
+        if (::stat(platform::encodeFileName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            navigateTo(path);
+            open_Click();
+            return;
+        }
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        navigateTo(slash == 0 ? QStringLiteral("/") : path.left(slash));
+        if (File1->selectName(path.mid(slash + 1)))
+            File1_Click();
+        else
+            open_Click(); // not listed (a hidden file, or gone): the panel shows where it was
+    } catch (const platform::RunTimeError &) {
+        // The directory cannot be entered: the lists stay where they are.
+        QApplication::beep();
+    } catch (...) {
+        endWithFault(std::current_exception());
+    }
+}
+
+void frmMain::navigateTo(const QString &directory)
+{
+    Drive1->selectDriveHolding(directory); // Drive1_Change moves the other lists to that drive
+    Dir1->setPath(directory);              // Dir1_Change moves the file list there
+    File1->setPath(directory);             // and re-reads it when the directory was already shown
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

@@ -33,6 +33,13 @@ void DriveListBox::chosen()
     changeRaised = false;
 }
 
+void DriveListBox::selectDriveHolding(const QString &path)
+{
+    const int holding = driveHolding(driveList, path);
+    if (holding >= 0)
+        setCurrentIndex(holding);
+}
+
 void DriveListBox::setSource(Source newSource)
 {
     source = std::move(newSource);

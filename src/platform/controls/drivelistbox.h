@@ -29,6 +29,8 @@ public:
     void refresh();
 
     const QList<platform::Drive> &drives() const { return driveList; }
+    // Selects the drive that holds path, raising Change if that is another drive.
+    void selectDriveHolding(const QString &path);
     // The selected drive; an empty one when nothing is selected.
     platform::Drive Drive() const;
 

@@ -46,6 +46,17 @@ QString FileListBox::FileName() const
     return row < 0 ? QString() : item(row)->data(Qt::UserRole).toString();
 }
 
+bool FileListBox::selectName(const QString &name)
+{
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(Qt::UserRole).toString() == name) {
+            select(row);
+            return true;
+        }
+    }
+    return false;
+}
+
 int FileListBox::selectedRow() const
 {
     const QList<QListWidgetItem *> selected = selectedItems();

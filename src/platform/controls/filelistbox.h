@@ -23,6 +23,9 @@ public:
     // The selected file's name without its directory, exactly as the file system holds it (see
     // decodeFileName()); empty when none is selected.
     QString FileName() const;
+    // Selects the file with exactly this name, as code does: Click is not raised. Returns false,
+    // and changes nothing, when no such file is listed.
+    bool selectName(const QString &name);
 
 signals:
     // The user selected a name: a press of the left button on it (the one already selected too),

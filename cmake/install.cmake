@@ -1,0 +1,51 @@
+# Installing Tarnvel as a desktop application, and packaging it as a .deb with CPack.
+include(GNUInstallDirs)
+
+set(TARNVEL_APP_ID io.github.tarnvel.Tarnvel)
+set(data ${PROJECT_SOURCE_DIR}/data)
+
+install(TARGETS tarnvel tarnvel-thumbnailer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${data}/${TARNVEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${data}/${TARNVEL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${data}/tarnvel-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tarnvel.xml)
+install(FILES ${data}/tarnvel.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
+install(FILES ${data}/tarnvel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${data}/tarnvel.1 ${data}/tarnvel-thumbnailer.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Bitmap icons for desktops that do not draw SVG, rendered from the SVG when rsvg-convert is there.
+find_program(RSVG_CONVERT rsvg-convert)
+if(RSVG_CONVERT)
+  foreach(size 16 24 32 48 64 128 256)
+    set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}/tarnvel.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}
+      COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${data}/tarnvel.svg
+      DEPENDS ${data}/tarnvel.svg VERBATIM)
+    list(APPEND icon_pngs ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  add_custom_target(icons ALL DEPENDS ${icon_pngs})
+endif()
+
+# The Debian package. The libraries the programs link come from dpkg-shlibdeps; the plugins Qt
+# loads at run time (the SVG icon engine, X11 and Wayland) are named here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarnvel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Tarnvel developers")
+set(CPACK_PACKAGE_CONTACT "The Tarnvel developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer of ZX Spectrum screen files, drawn as the machine drew them")
+set(CPACK_PACKAGE_DESCRIPTION "Tarnvel shows ZX Spectrum screen files (raw 6912-byte display dumps) and
+lets you watch them build up: first the bitmap in grey on black, in thirds
+and interleaved lines, then the colours, cell by cell. It also gives file
+managers previews of screen files.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, shared-mime-info, desktop-file-utils")
+include(CPack)

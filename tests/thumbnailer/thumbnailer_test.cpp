@@ -1,0 +1,140 @@
+// The preview program: exact enlargements, averaged reductions, and refusals that write nothing.
+#include "support/process.h"
+#include "support/screendecode.h"
+#include "support/tempdir.h"
+
+#include <QImage>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <sys/stat.h>
+
+namespace {
+
+struct ChildRun
+{
+    int status;
+    QByteArray errors;
+};
+
+ChildRun thumbnail(const std::string &input, const std::string &output, int size)
+{
+    QProcess child;
+    child.start(QStringLiteral(TARNVEL_THUMBNAILER),
+                { QStringLiteral("-s"), QString::number(size), QString::fromStdString(input), QString::fromStdString(output) });
+    EXPECT_TRUE(child.waitForFinished(30000));
+    return { child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1, child.readAllStandardError() };
+}
+
+testsupport::Rgb at(const std::vector<testsupport::Rgb> &picture, int x, int y)
+{
+    return picture[std::size_t(std::clamp(y, 0, 191) * 256 + std::clamp(x, 0, 255))];
+}
+
+TEST(Thumbnailer, EnlargesByWholeBlocksAndReducesByAveraging)
+{
+    testsupport::TempDir dir;
+    const std::string output = dir.path() + "/preview.png";
+    for (const std::size_t length : { 0, 3000, 6144, 6912, 9000 }) {
+        std::vector<std::uint8_t> bytes = testsupport::patternedScreen(unsigned(length) + 1);
+        bytes.resize(length, 0x5A);
+        const std::vector<testsupport::Rgb> expected = testsupport::decodeScreen(bytes);
+        const std::string input = dir.write("screen.scr", bytes);
+        for (const int size : { 48, 128, 255, 256, 300, 512, 1000 }) {
+            SCOPED_TRACE(std::to_string(length) + " bytes at size " + std::to_string(size));
+            ASSERT_EQ(thumbnail(input, output, size).status, 0);
+            const QImage png(QString::fromStdString(output), "PNG");
+            ASSERT_FALSE(png.isNull());
+            if (size >= 256) {
+                const int k = size / 256;
+                ASSERT_EQ(png.size(), QSize(256 * k, 192 * k));
+                int wrong = 0;
+                for (int y = 0; y < png.height(); ++y)
+                    for (int x = 0; x < png.width(); ++x) {
+                        const testsupport::Rgb want = at(expected, x / k, y / k);
+                        const QColor got = png.pixelColor(x, y);
+                        wrong += testsupport::Rgb { got.red(), got.green(), got.blue() } != want;
+                    }
+                EXPECT_EQ(wrong, 0);
+                continue;
+            }
+            // Reduced to fit, keeping the shape; each pixel an average of the pixels it covers, so
+            // within their range (one pixel of slack for where the cover's edges fall).
+            ASSERT_EQ(png.width(), size);
+            EXPECT_NEAR(png.height(), size * 3 / 4, 1);
+            const double step = 256.0 / png.width();
+            int outside = 0;
+            for (int y = 0; y < png.height(); ++y)
+                for (int x = 0; x < png.width(); ++x) {
+                    int low[3] = { 255, 255, 255 }, high[3] = { 0, 0, 0 };
+                    for (int sy = int(y * step) - 1; sy <= int((y + 1) * step) + 1; ++sy)
+                        for (int sx = int(x * step) - 1; sx <= int((x + 1) * step) + 1; ++sx) {
+                            const testsupport::Rgb c = at(expected, sx, sy);
+                            const int parts[3] = { c.red, c.green, c.blue };
+                            for (int i = 0; i < 3; ++i) {
+                                low[i] = std::min(low[i], parts[i]);
+                                high[i] = std::max(high[i], parts[i]);
+                            }
+                        }
+                    const QColor got = png.pixelColor(x, y);
+                    const int parts[3] = { got.red(), got.green(), got.blue() };
+                    for (int i = 0; i < 3; ++i)
+                        outside += parts[i] < low[i] - 1 || parts[i] > high[i] + 1;
+                }
+            EXPECT_EQ(outside, 0);
+        }
+    }
+}
+
+struct BadInput
+{
+    const char *name;
+    std::string (*make)(const testsupport::TempDir &dir);
+    bool unprivileged = false;
+    friend void PrintTo(const BadInput &b, std::ostream *out) { *out << b.name; }
+};
+
+class BadInputs : public ::testing::TestWithParam<BadInput>
+{
+};
+
+TEST_P(BadInputs, FailWithAMessageAndWriteNothing)
+{
+    testsupport::TempDir dir;
+    ::chmod(dir.path().c_str(), 0777); // so that an unprivileged run could write, were it wrong to
+    const std::string input = GetParam().make(dir);
+    const std::string output = dir.path() + "/preview.png";
+    std::optional<testsupport::Unprivileged> user;
+    if (GetParam().unprivileged)
+        user.emplace();
+    const ChildRun run = thumbnail(input, output, 128);
+    user.reset();
+    EXPECT_NE(run.status, 0);
+    EXPECT_FALSE(run.errors.isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, BadInputs,
+    ::testing::Values(BadInput { "missing", [](const testsupport::TempDir &d) { return d.path() + "/none.scr"; } },
+                      BadInput { "directory", [](const testsupport::TempDir &d) { return d.makeDirectory("folder.scr"); } },
+                      BadInput { "fifo",
+                                 [](const testsupport::TempDir &d) {
+                                     const std::string p = d.path() + "/pipe.scr";
+                                     ::mkfifo(p.c_str(), 0600);
+                                     return p;
+                                 } },
+                      BadInput { "device", [](const testsupport::TempDir &) { return std::string("/dev/zero"); } },
+                      BadInput { "noPermission",
+                                 [](const testsupport::TempDir &d) {
+                                     const std::string p = d.write("secret.scr", testsupport::patternedScreen(3));
+                                     ::chmod(p.c_str(), 0);
+                                     return p;
+                                 },
+                                 true }));
+
+} // namespace
