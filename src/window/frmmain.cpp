@@ -16,7 +16,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QUrl>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
@@ -24,7 +23,6 @@
 
 #include <exception>
 #include <new>
-#include <sys/stat.h>
 
 namespace {
 
@@ -258,42 +256,27 @@ void frmMain::endWithError(const platform::RunTimeError &error)
     QCoreApplication::exit(EXIT_FAILURE);
 }
 
-namespace {
-
-// The first local file or directory among the dragged items, by its exact name; empty if none.
-QString droppedPath(const QMimeData *data)
-{
-    for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            return platform::decodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
-    }
-    return {};
-}
-
-} // namespace
-
 void frmMain::dragEnterEvent(QDragEnterEvent *event)
 {
     // Anything else (text, remote addresses) is refused, and the cursor says so.
-    if (!droppedPath(event->mimeData()).isEmpty())
+    if (!platform::firstLocalPath(event->mimeData()->urls()).isEmpty())
         event->acceptProposedAction();
 }
 
 void frmMain::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!droppedPath(event->mimeData()).isEmpty())
+    if (!platform::firstLocalPath(event->mimeData()->urls()).isEmpty())
         event->acceptProposedAction();
 }
 
 void frmMain::dropEvent(QDropEvent *event)
 {
-    const QString path = droppedPath(event->mimeData());
+    const QString path = platform::firstLocalPath(event->mimeData()->urls());
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
     try {
-        struct stat info {};
-        if (::stat(platform::encodeFileName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        if (platform::isDirectory(path)) {
             navigateTo(path);
             open_Click();
             return;

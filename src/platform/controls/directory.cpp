@@ -121,4 +121,10 @@ QString joinPath(const QString &directory, const QString &name)
     return directory + QLatin1Char('/') + name;
 }
 
+bool isDirectory(const QString &path)
+{
+    struct stat info {};
+    return ::stat(encodeFileName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 } // namespace platform

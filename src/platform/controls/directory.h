@@ -32,4 +32,7 @@ QString absolutePath(const QString &base, const QString &path);
 // The path of name inside directory, with one separator between them, none added after a root "/".
 QString joinPath(const QString &directory, const QString &name);
 
+// Whether path names a directory (following links); false when it cannot be examined.
+bool isDirectory(const QString &path);
+
 } // namespace platform

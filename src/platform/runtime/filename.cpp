@@ -118,4 +118,15 @@ QString workingDirectory()
     return decodeFileName(QByteArray(buffer.data()));
 }
 
+QString firstLocalPath(const QList<QUrl> &urls)
+{
+    // The path is taken percent-encoded and decoded to bytes here, since QUrl would replace bytes
+    // that are not UTF-8.
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile())
+            return decodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    }
+    return {};
+}
+
 } // namespace platform

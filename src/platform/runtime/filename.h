@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 namespace platform {
 
@@ -18,5 +20,8 @@ QString displayFileName(const QString &name);
 
 // The working directory, decoded as above; empty if it cannot be read (it was deleted, say).
 QString workingDirectory();
+
+// The exact path of the first local file among urls (a drag's items, say); empty if none is local.
+QString firstLocalPath(const QList<QUrl> &urls);
 
 } // namespace platform
