@@ -35,9 +35,13 @@ DirectoryListing readDirectory(const QString &path)
         const char *name = entry->d_name;
         if (name[0] == '.') // ".", ".." and hidden entries
             continue;
-        struct stat info {};
-        // Links are followed, so a link to a directory is a directory; a broken one is listed as a file.
-        const bool isDirectory = ::fstatat(::dirfd(dir.get()), name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+        // Links are followed, so a link to a directory is a directory; a broken one is listed as a
+        // file. Only links, and entries whose file system gives no type, need a look at the entry.
+        bool isDirectory = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            isDirectory = ::fstatat(::dirfd(dir.get()), name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+        }
         (isDirectory ? listing.subdirectories : listing.files).append(decodeFileName(QByteArray(name)));
         errno = 0;
     }

@@ -45,6 +45,8 @@ protected:
 
 private:
     int selectedRow() const;
+    // The exact name listed in row.
+    QString nameAt(int row) const;
     void select(int row);
     // Runs an input handler of the list; raises Click if it selected another name, or if raiseAlways
     // is set and a name is selected.

@@ -70,7 +70,12 @@ QString decodeFileName(const QByteArray &bytes)
             name.append(QChar(static_cast<char16_t>(EscapeBase + static_cast<unsigned char>(bytes[i]))));
             ++i;
         } else {
-            name.append(QString::fromUcs4(&codePoint, 1));
+            if (QChar::requiresSurrogates(codePoint)) {
+                name.append(QChar(QChar::highSurrogate(codePoint)));
+                name.append(QChar(QChar::lowSurrogate(codePoint)));
+            } else {
+                name.append(QChar(static_cast<char16_t>(codePoint)));
+            }
             i += length;
         }
     }
