@@ -3,11 +3,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBackingStore>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace platform {
 
@@ -25,6 +30,9 @@ QAccessibleInterface *accessibleGraphic(const QString &className, QObject *objec
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     return nullptr;
 }
+
+// The event that draws the pixels set since the last event processing.
+constexpr QEvent::Type FlushPixels = QEvent::User;
 
 // Division that rounds towards minus infinity, for device positions left of the picture.
 int floorDiv(int a, int b)
@@ -65,7 +73,90 @@ void PictureBox::PSet(int x, int y, Colour colour)
     if (!picture.valid(x, y))
         return;
     picture.setPixel(x, y, toQRgb(colour));
-    update(boxRectOf(QRect(x, y, 1, 1)));
+    if (!drawsDirectly()) {
+        update(boxRectOf(QRect(x, y, 1, 1)));
+        return;
+    }
+    // The cheap path: a posted event draws the pixels set until then straight into the backing
+    // store when events are next processed, instead of a whole paint cycle per pixel.
+    pending |= QRect(x, y, 1, 1);
+    if (!flushPosted) {
+        flushPosted = true;
+        QCoreApplication::postEvent(this, new QEvent(FlushPixels));
+    }
+}
+
+bool PictureBox::drawsDirectly() const
+{
+    // Only raster backing stores that take painting at any time between frames (X11, and the
+    // offscreen platform of the tests), only at one device pixel per logical pixel (elsewhere
+    // the paint event places the blocks on device pixels), and only on a shown window.
+    static const bool rasterPlatform = QGuiApplication::platformName() == QLatin1String("xcb")
+        || QGuiApplication::platformName() == QLatin1String("offscreen");
+    const QWidget *top = window();
+    return directAllowed && rasterPlatform && isVisible() && devicePixelRatioF() == 1 && top->backingStore()
+        && top->windowHandle() && top->windowHandle()->isExposed() && !testAttribute(Qt::WA_NativeWindow);
+}
+
+QRegion PictureBox::uncoveredRegion() const
+{
+    // The box's rectangle, cut to each parent's, less every widget stacked in front of the box
+    // or of one of its parents.
+    const QWidget *top = window();
+    QRegion region(QRect(mapTo(top, QPoint(0, 0)), size()));
+    for (const QWidget *w = this; w != top; w = w->parentWidget()) {
+        const QWidget *parent = w->parentWidget();
+        const QPoint parentCorner = parent == top ? QPoint(0, 0) : parent->mapTo(top, QPoint(0, 0));
+        region &= QRect(parentCorner, parent->size());
+        const QObjectList &siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(w)) + 1; i < siblings.size(); ++i) {
+            const auto *front = qobject_cast<const QWidget *>(siblings[i]);
+            if (front && front->isVisible() && !front->isWindow())
+                region -= QRect(parentCorner + front->pos(), front->size());
+        }
+    }
+    return region;
+}
+
+bool PictureBox::event(QEvent *event)
+{
+    if (event->type() != FlushPixels)
+        return QWidget::event(event);
+    flushPosted = false;
+    flushPending();
+    return true;
+}
+
+void PictureBox::flushPending()
+{
+    const QRect pixels = std::exchange(pending, QRect());
+    if (pixels.isEmpty())
+        return;
+    if (!drawsDirectly()) { // hidden or moved to another screen since
+        update(boxRectOf(pixels));
+        return;
+    }
+    QWidget *top = window();
+    const int block = blockSize();
+    const QPoint corner = mapTo(top, QPoint(0, 0));
+    const QRect target(corner + pixels.topLeft() * block, pixels.size() * block);
+    // Never over what lies in front of the picture, such as the navigator panel: what shows there
+    // (a widget in front may let some of the picture through) is left to the paint path.
+    const QRegion visible = uncoveredRegion().intersected(target);
+    const QRegion covered = QRegion(target).subtracted(visible);
+    if (!covered.isEmpty())
+        update(covered.boundingRect().translated(-corner));
+    if (visible.isEmpty())
+        return;
+    QBackingStore *store = top->backingStore();
+    store->beginPaint(visible);
+    {
+        QPainter painter(store->paintDevice());
+        painter.setClipRegion(visible);
+        painter.drawImage(target, picture, pixels);
+    }
+    store->endPaint();
+    store->flush(visible, top->windowHandle());
 }
 
 int PictureBox::blockSizeAt(qreal devicePixelRatio) const

@@ -32,16 +32,31 @@ public:
 
     QSize sizeHint() const override;
 
+    // Whether pixels may be drawn straight into the window's backing store (on by default; it is
+    // used only where it applies, see drawsDirectly()). Off, every pixel takes Qt's paint path.
+    void setDirectDrawing(bool allowed) { directAllowed = allowed; }
+    // Whether the next pixels will be drawn straight into the backing store.
+    bool drawsDirectly() const;
+
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Draws the pixels set since the last event processing into the window's backing store,
+    // clipped to the part of the box that is not covered, and flushes exactly that to the screen.
+    void flushPending();
+    // The part of the box, in its window's coordinates, that no other widget lies in front of.
+    QRegion uncoveredRegion() const;
     int blockSizeAt(qreal devicePixelRatio) const;
     // The part of the box, in its own coordinates, that may show the given area pixels.
     QRect boxRectOf(const QRect &pixels) const;
 
     QImage picture;
     Colour backColour = 0;
+    bool directAllowed = true;
+    QRect pending;            // area pixels set and not yet drawn directly
+    bool flushPosted = false; // an event to draw them is waiting in the queue
 };
 
 } // namespace platform

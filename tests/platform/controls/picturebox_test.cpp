@@ -31,6 +31,14 @@ std::vector<testsupport::Rgb> pixelsOf(const QImage &image, QPoint topLeft = {})
     return pixels;
 }
 
+// Each test of what reaches the screen runs on both paths: pixels drawn straight into the
+// backing store, and Qt's paint cycle.
+class BothPaths : public ::testing::TestWithParam<bool>
+{
+};
+INSTANTIATE_TEST_SUITE_P(PictureBox, BothPaths, ::testing::Values(true, false),
+                         [](const auto &info) { return info.param ? "direct" : "painted"; });
+
 TEST(PictureBox, ClsFillsWithTheBackgroundAndPSetSetsOnePixel)
 {
     platform::PictureBox box(256, 192);
@@ -44,15 +52,17 @@ TEST(PictureBox, ClsFillsWithTheBackgroundAndPSetSetsOnePixel)
         EXPECT_EQ(box.image().pixel(p), qRgb(220, 220, 220));
 }
 
-TEST(PictureBox, APixelIsOnScreenAfterOneEventProcessing)
+TEST_P(BothPaths, APixelIsOnScreenAfterOneEventProcessing)
 {
     QWidget window;
     window.resize(300, 220);
     platform::PictureBox box(256, 192, &window);
+    box.setDirectDrawing(GetParam());
     box.move(10, 10);
     box.setBackColor(platform::Rgb(220, 220, 220));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(box.drawsDirectly(), GetParam()) << "the path under test is the one taken";
 
     platform::QtRunTime runtime;
     box.PSet(100, 50, platform::Rgb(0, 0, 255));
@@ -61,17 +71,19 @@ TEST(PictureBox, APixelIsOnScreenAfterOneEventProcessing)
     EXPECT_EQ(onScreen(window).pixel(111, 60), qRgb(220, 220, 220));
 }
 
-TEST(PictureBox, KeepsItsPictureUnderAWidgetInFront)
+TEST_P(BothPaths, KeepsItsPictureUnderAWidgetInFront)
 {
     QWidget window;
     window.resize(300, 220);
     platform::PictureBox box(256, 192, &window);
+    box.setDirectDrawing(GetParam());
     QLabel front(QStringLiteral("front"), &window);
     front.setAutoFillBackground(true);
     front.setStyleSheet(QStringLiteral("background: rgb(0, 128, 0)"));
     front.setGeometry(50, 50, 40, 40);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(box.drawsDirectly(), GetParam()) << "the path under test is the one taken";
 
     platform::QtRunTime runtime;
     for (int x = 0; x < 256; ++x)
@@ -86,7 +98,7 @@ TEST(PictureBox, KeepsItsPictureUnderAWidgetInFront)
     EXPECT_EQ(onScreen(window).pixel(60, 60), qRgb(255, 255, 0));
 }
 
-TEST(PictureBox, AWholeRenderOnScreenEqualsTheDecode)
+TEST_P(BothPaths, AWholeRenderOnScreenEqualsTheDecode)
 {
     testsupport::TempDir dir;
     const auto bytes = testsupport::patternedScreen(21);
@@ -95,8 +107,10 @@ TEST(PictureBox, AWholeRenderOnScreenEqualsTheDecode)
     QWidget window;
     window.resize(256, 192);
     platform::PictureBox box(256, 192, &window);
+    box.setDirectDrawing(GetParam());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(box.drawsDirectly(), GetParam()) << "the path under test is the one taken";
 
     platform::QtRunTime runtime;
     runtime.files().open(1, path);
