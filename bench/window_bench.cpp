@@ -1,0 +1,247 @@
+// The speed of the real window on a real X server, against the render's own pacing (its floor)
+// and a minimal window, printed as one table. Run through bench/run, which starts the X server.
+#include "inputprobe.h"
+#include "platform/controls/dirlistbox.h"
+#include "platform/controls/filelistbox.h"
+#include "platform/runtime/qtruntime.h"
+#include "screen/screenlayout.h"
+#include "startup.h"
+#include "window/frmmain.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int Renders = 5;
+constexpr int BitmapYields = screen::ScreenWidth * screen::ScreenHeight;
+
+double seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
+
+double cpuSeconds()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + t.tv_nsec / 1e9;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double percentile99(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[std::min(values.size() - 1, values.size() * 99 / 100)];
+}
+
+// The pacing alone: every yield's sleep of both passes, with nothing drawn or read.
+double floorSeconds(double &pass1)
+{
+    platform::QtRunTime runtime;
+    const auto start = Clock::now();
+    for (int i = 0; i < BitmapYields; ++i)
+        runtime.Sleep(0);
+    pass1 = seconds(start);
+    for (int i = 0; i < screen::CellColumns * screen::CellRows; ++i)
+        runtime.Sleep(2);
+    return seconds(start);
+}
+
+struct Render
+{
+    double whole = 0, pass1 = 0, pass2Cpu = 0;
+};
+
+class Bench
+{
+public:
+    explicit Bench(const std::string &directory)
+    {
+        window.Form_Load();
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qFatal("the window was never shown");
+        window.findChild<platform::DirListBox *>(QStringLiteral("Dir1"))->setPath(QString::fromStdString(directory));
+        files = window.findChild<platform::FileListBox *>(QStringLiteral("File1"));
+        files->setCurrentRow(0);
+    }
+
+    // One whole render from the selection; with split, the first pass is timed too (a timer
+    // that counts the yields costs a little, so the whole is timed without it).
+    Render render(bool split)
+    {
+        Render r;
+        int yields = 0;
+        double pass2Start = 0, cpuAtPass2 = 0;
+        QTimer counter;
+        QObject::connect(&counter, &QTimer::timeout, [&] {
+            if (++yields == BitmapYields) {
+                pass2Start = seconds(start);
+                cpuAtPass2 = cpuSeconds();
+            }
+        });
+        if (split)
+            counter.start(0);
+        start = Clock::now();
+        emit files->Click();
+        r.whole = seconds(start);
+        if (split) {
+            r.pass1 = pass2Start;
+            r.pass2Cpu = (cpuSeconds() - cpuAtPass2) / (r.whole - pass2Start);
+        }
+        return r;
+    }
+
+    QPoint clientCorner() { return window.centralWidget()->mapToGlobal(QPoint(4, 4)); }
+
+private:
+    frmMain window;
+    platform::FileListBox *files = nullptr;
+    Clock::time_point start;
+};
+
+std::string writeScreen(const std::string &directory)
+{
+    std::filesystem::create_directories(directory);
+    std::ofstream out(directory + "/bench.scr", std::ios::binary);
+    for (int i = 0; i < screen::ScreenFileBytes; ++i)
+        out.put(char(i * 37 + i / 256));
+    return directory;
+}
+
+// Lists a directory of 100,000 files; returns the time, and the longest the event loop stood still.
+std::pair<double, double> listHugeDirectory(const std::string &directory)
+{
+    std::filesystem::create_directories(directory);
+    for (int i = 0; i < 100000; ++i)
+        std::ofstream(directory + "/" + std::to_string(i) + ".scr");
+    platform::FileListBox list;
+    list.resize(281, 84);
+    list.show();
+    if (!QTest::qWaitForWindowExposed(&list))
+        qFatal("the list was never shown");
+    double longest = 0;
+    auto last = Clock::now();
+    QTimer heartbeat;
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        longest = std::max(longest, seconds(last));
+        last = Clock::now();
+    });
+    heartbeat.start(0);
+    const auto start = Clock::now();
+    list.setPath(QString::fromStdString(directory));
+    while (list.count() < 100000 && seconds(start) < 30)
+        QCoreApplication::processEvents();
+    const double listed = seconds(start);
+    QCoreApplication::processEvents();
+    longest = std::max(longest, seconds(last));
+    return { listed, longest };
+}
+
+void row(const char *figure, const std::string &measured, const std::string &target, bool met)
+{
+    std::printf("| %s | %s | %s | %s |\n", figure, measured.c_str(), target.c_str(), target.empty() ? "" : met ? "yes" : "**no**");
+}
+
+std::string format(const char *pattern, double a, double b = 0)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, pattern, a, b);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const std::string work = std::filesystem::temp_directory_path() / ("tarnvel-bench-" + std::to_string(QCoreApplication::applicationPid()));
+    const std::string screens = writeScreen(work + "/screens");
+
+    // Offscreen, the same program measures only its render against its floor.
+    if (argc > 1 && std::string(argv[1]) == "--offscreen") {
+        Bench bench(screens);
+        std::vector<double> ratios;
+        for (int i = 0; i < Renders; ++i) {
+            double pass1 = 0;
+            const double floor = floorSeconds(pass1);
+            ratios.push_back(bench.render(false).whole / floor);
+        }
+        std::filesystem::remove_all(work);
+        std::printf("%f\n", median(ratios));
+        return 0;
+    }
+
+    std::vector<double> floors, floors1, wholes, ratios, pass1s, pass2Cpus, latencies;
+    {
+        Bench bench(screens);
+        for (int i = 0; i < Renders; ++i) {
+            double floor1 = 0;
+            const double floor = floorSeconds(floor1);
+            floors.push_back(floor);
+            floors1.push_back(floor1);
+            const Render whole = bench.render(false);
+            wholes.push_back(whole.whole);
+            ratios.push_back(whole.whole / floor);
+            const Render split = bench.render(true);
+            pass1s.push_back(split.pass1);
+            pass2Cpus.push_back(split.pass2Cpu);
+        }
+        const QPoint corner = bench.clientCorner();
+        InputProbe probe(corner.x(), corner.y());
+        probe.start();
+        for (int i = 0; i < 2; ++i)
+            bench.render(false);
+        latencies = probe.stop();
+    }
+
+    QProcess offscreen;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    offscreen.setProcessEnvironment(environment);
+    offscreen.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--offscreen") });
+    offscreen.waitForFinished(-1);
+    const double offscreenRatio = offscreen.readAllStandardOutput().trimmed().toDouble();
+
+    const auto [listed, stall] = listHugeDirectory(work + "/huge");
+
+    std::vector<double> frameRatios, memoryRatios;
+    const std::string program = TARNVEL_PROGRAM, minimal = MINIMAL_WINDOW;
+    for (int i = 0; i < Renders; ++i) {
+        const StartUp ours = measureStartUp(program, screens, 10, 40);
+        const StartUp yardstick = measureStartUp(minimal, screens, 10, 40);
+        frameRatios.push_back(ours.firstFrameSeconds / yardstick.firstFrameSeconds);
+        memoryRatios.push_back(ours.peakMemoryKiB / yardstick.peakMemoryKiB);
+    }
+    std::filesystem::remove_all(work);
+
+    const double floor = median(floors), ratio = median(ratios), pass1 = median(pass1s), floor1 = median(floors1);
+    std::printf("| figure | measured | target | met |\n|---|---|---|---|\n");
+    row("floor: the sleeps of both passes", format("%.2f s (pass 1 %.3f s)", floor, floor1), "", true);
+    row("whole render, X window / floor", format("%.2f × (%.2f s)", ratio, median(wholes)), "≤ 1.25 × (aim 1.15 ×)", ratio <= 1.25);
+    row("whole render, offscreen / floor", format("%.2f ×", offscreenRatio), "≤ 1.10 ×", offscreenRatio <= 1.10);
+    row("pass 1, per pixel above its sleep", format("%.1f µs (%.2f s)", (pass1 - floor1) / BitmapYields * 1e6, pass1), "", true);
+    row("program CPU during pass 2 / its wall time", format("%.1f %%", median(pass2Cpus) * 100), "≤ 10 %", median(pass2Cpus) <= 0.10);
+    row("input handled during a render, p99", format("%.2f ms (%.0f inputs)", percentile99(latencies) * 1e3, double(latencies.size())), "≤ 5 ms",
+        !latencies.empty() && percentile99(latencies) <= 0.005);
+    row("100,000 files listed", format("%.2f s", listed), "≤ 1 s", listed <= 1);
+    row("longest the window stood still while listing", format("%.0f ms", stall * 1e3), "≤ 100 ms", stall <= 0.1);
+    row("start to first frame / minimal window", format("%.2f ×", median(frameRatios)), "≤ 1.2 ×", median(frameRatios) <= 1.2);
+    row("peak memory / minimal window", format("%.2f ×", median(memoryRatios)), "≤ 1.25 ×", median(memoryRatios) <= 1.25);
+    return 0;
+}
