@@ -3,6 +3,7 @@
 #include "inputprobe.h"
 #include "platform/controls/dirlistbox.h"
 #include "platform/controls/filelistbox.h"
+#include "platform/controls/picturebox.h"
 #include "platform/runtime/qtruntime.h"
 #include "screen/screenlayout.h"
 #include "startup.h"
@@ -70,8 +71,11 @@ struct Render
 class Bench
 {
 public:
-    explicit Bench(const std::string &directory)
+    // With direct set, pixels go straight into the backing store where that applies; without,
+    // through Qt's paint cycle.
+    explicit Bench(const std::string &directory, bool direct = true)
     {
+        window.findChild<platform::PictureBox *>(QStringLiteral("pb"))->setDirectDrawing(direct);
         window.Form_Load();
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
@@ -173,9 +177,10 @@ int main(int argc, char *argv[])
     const std::string work = std::filesystem::temp_directory_path() / ("tarnvel-bench-" + std::to_string(QCoreApplication::applicationPid()));
     const std::string screens = writeScreen(work + "/screens");
 
-    // Offscreen, the same program measures only its render against its floor.
+    // Offscreen, the same program measures only its render against its floor (with --painted,
+    // through Qt's paint cycle).
     if (argc > 1 && std::string(argv[1]) == "--offscreen") {
-        Bench bench(screens);
+        Bench bench(screens, !(argc > 2 && std::string(argv[2]) == "--painted"));
         std::vector<double> ratios;
         for (int i = 0; i < Renders; ++i) {
             double pass1 = 0;

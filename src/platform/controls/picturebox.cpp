@@ -73,6 +73,10 @@ void PictureBox::PSet(int x, int y, Colour colour)
     if (!picture.valid(x, y))
         return;
     picture.setPixel(x, y, toQRgb(colour));
+    if (flushPosted) { // drawn with the others set since the last event processing
+        pending |= QRect(x, y, 1, 1);
+        return;
+    }
     if (!drawsDirectly()) {
         update(boxRectOf(QRect(x, y, 1, 1)));
         return;
@@ -150,8 +154,23 @@ void PictureBox::flushPending()
         return;
     QBackingStore *store = top->backingStore();
     store->beginPaint(visible);
-    {
-        QPainter painter(store->paintDevice());
+    QPaintDevice *device = store->paintDevice();
+    QImage *image = device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
+    const bool plain = image
+        && (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32
+            || image->format() == QImage::Format_ARGB32_Premultiplied);
+    if (plain) {
+        // The usual X11 and offscreen stores: 32-bit pixels in QRgb's layout, written opaque.
+        for (const QRect &part : visible) {
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                const QRgb *from = reinterpret_cast<const QRgb *>(picture.constScanLine((y - corner.y()) / block));
+                auto *to = reinterpret_cast<QRgb *>(image->scanLine(y));
+                for (int x = part.left(); x <= part.right(); ++x)
+                    to[x] = from[(x - corner.x()) / block] | 0xFF000000u;
+            }
+        }
+    } else {
+        QPainter painter(device);
         painter.setClipRegion(visible);
         painter.drawImage(target, picture, pixels);
     }
