@@ -62,7 +62,7 @@ StartUp measureStartUp(const std::string &program, const std::string &directory,
             ::waitpid(pid, nullptr, 0);
             throw std::runtime_error(program + " showed no window");
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     result.firstFrameSeconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::this_thread::sleep_for(std::chrono::milliseconds(300)); // settled

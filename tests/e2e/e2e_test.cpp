@@ -46,10 +46,15 @@ TEST(EndToEnd, AUserOpensScreensFromTheNavigatorAndClosesTheWindowWhileOneIsDraw
     xdotool("key Down");
     EXPECT_TRUE(waitUntil([&] { return picture() == second; })) << "the second screen was not drawn exactly";
 
-    // Once more, back up to the first, and close the window while the picture builds up.
+    // Once more, back up to the first; while it builds up, the panel shown over it stays as it is:
+    // nothing is drawn over it. Then close the window.
     openPanel();
     xdotool("key Up");
     ASSERT_TRUE(waitUntil([&] { return picture() != second; }, 20s)) << "the first screen did not start";
+    openPanel();
+    const auto panelNow = picture();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(picture(), panelNow) << "the picture was drawn over the panel";
     display.requestClose(*window);
     const auto status = program.waitForExit(20s);
     ASSERT_TRUE(status) << "the program did not end after its window was closed";

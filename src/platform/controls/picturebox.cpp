@@ -1,6 +1,8 @@
 // The picture box: a retained image painted in whole device pixels per area pixel, never smoothed.
 #include "platform/controls/picturebox.h"
 
+#include "platform/controls/x11pixelwriter.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QBackingStore>
@@ -55,6 +57,8 @@ PictureBox::PictureBox(int width, int height, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     Cls();
 }
+
+PictureBox::~PictureBox() = default;
 
 void PictureBox::setBackColor(Colour colour)
 {
@@ -175,6 +179,16 @@ void PictureBox::flushPending()
         painter.drawImage(target, picture, pixels);
     }
     store->endPaint();
+    // On X11 the same pixels go to the window in one small request of our own: Qt's flush would
+    // also ask the server to report back, for every pixel.
+    if (plain && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (!x11 || x11->window() != top->windowHandle())
+            x11 = std::make_unique<X11PixelWriter>(top->windowHandle());
+        if (x11->canWrite()) {
+            x11->put(*image, visible);
+            return;
+        }
+    }
     store->flush(visible, top->windowHandle());
 }
 

@@ -6,7 +6,11 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
 namespace platform {
+
+class X11PixelWriter;
 
 class PictureBox final : public QWidget, public PictureArea
 {
@@ -15,6 +19,7 @@ class PictureBox final : public QWidget, public PictureArea
 public:
     // The area is width × height pixels, whatever size the box is given on screen.
     PictureBox(int width, int height, QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     Colour BackColor() const { return backColour; }
     // Changing the background colour clears the picture to it.
@@ -57,6 +62,7 @@ private:
     bool directAllowed = true;
     QRect pending;            // area pixels set and not yet drawn directly
     bool flushPosted = false; // an event to draw them is waiting in the queue
+    std::unique_ptr<X11PixelWriter> x11;
 };
 
 } // namespace platform
