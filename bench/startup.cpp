@@ -57,7 +57,7 @@ StartUp measureStartUp(const std::string &program, const std::string &directory,
     }
     StartUp result;
     while (!showsGrey(connection.get(), root, x, y)) {
-        if (Clock::now() - start > std::chrono::seconds(20)) {
+        if (Clock::now() - start > std::chrono::seconds(10)) {
             ::kill(pid, SIGKILL);
             ::waitpid(pid, nullptr, 0);
             throw std::runtime_error(program + " showed no window");

@@ -21,6 +21,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -177,9 +178,9 @@ int main(int argc, char *argv[])
     const std::string work = std::filesystem::temp_directory_path() / ("tarnvel-bench-" + std::to_string(QCoreApplication::applicationPid()));
     const std::string screens = writeScreen(work + "/screens");
 
-    // Offscreen, the same program measures only its render against its floor (with --painted,
-    // through Qt's paint cycle).
-    if (argc > 1 && std::string(argv[1]) == "--offscreen") {
+    // With --renders, the same program measures only its render against its floor (with --painted,
+    // through Qt's paint cycle): run again on another platform, or on the other path.
+    if (argc > 1 && std::string(argv[1]) == "--renders") {
         Bench bench(screens, !(argc > 2 && std::string(argv[2]) == "--painted"));
         std::vector<double> ratios;
         for (int i = 0; i < Renders; ++i) {
@@ -215,21 +216,38 @@ int main(int argc, char *argv[])
         latencies = probe.stop();
     }
 
-    QProcess offscreen;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    offscreen.setProcessEnvironment(environment);
-    offscreen.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--offscreen") });
-    offscreen.waitForFinished(-1);
-    const double offscreenRatio = offscreen.readAllStandardOutput().trimmed().toDouble();
+    const auto rendersOn = [](const char *platform, QStringList options) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList { QStringLiteral("--renders") } + options);
+        child.waitForFinished(-1);
+        return child.readAllStandardOutput().trimmed().toDouble();
+    };
+    const double offscreenRatio = rendersOn("offscreen", {});
+    const double paintedRatio = rendersOn("xcb", { QStringLiteral("--painted") });
 
     const auto [listed, stall] = listHugeDirectory(work + "/huge");
 
     std::vector<double> frameRatios, memoryRatios;
     const std::string program = TARNVEL_PROGRAM, minimal = MINIMAL_WINDOW;
+    // A start that shows nothing within its limit (it happens now and then on a fresh server) is
+    // tried again.
+    const auto startUp = [&screens](const std::string &which) {
+        for (int attempt = 1;; ++attempt) {
+            try {
+                return measureStartUp(which, screens, 10, 40);
+            } catch (const std::runtime_error &failure) {
+                if (attempt == 3)
+                    throw;
+                std::fprintf(stderr, "%s; trying again\n", failure.what());
+            }
+        }
+    };
     for (int i = 0; i < Renders; ++i) {
-        const StartUp ours = measureStartUp(program, screens, 10, 40);
-        const StartUp yardstick = measureStartUp(minimal, screens, 10, 40);
+        const StartUp ours = startUp(program);
+        const StartUp yardstick = startUp(minimal);
         frameRatios.push_back(ours.firstFrameSeconds / yardstick.firstFrameSeconds);
         memoryRatios.push_back(ours.peakMemoryKiB / yardstick.peakMemoryKiB);
     }
@@ -239,6 +257,7 @@ int main(int argc, char *argv[])
     std::printf("| figure | measured | target | met |\n|---|---|---|---|\n");
     row("floor: the sleeps of both passes", format("%.2f s (pass 1 %.3f s)", floor, floor1), "", true);
     row("whole render, X window / floor", format("%.2f × (%.2f s)", ratio, median(wholes)), "≤ 1.25 × (aim 1.15 ×)", ratio <= 1.25);
+    row("the same through Qt's paint cycle (the fallback)", format("%.2f ×", paintedRatio), "", true);
     row("whole render, offscreen / floor", format("%.2f ×", offscreenRatio), "≤ 1.10 ×", offscreenRatio <= 1.10);
     row("pass 1, per pixel above its sleep", format("%.1f µs (%.2f s)", (pass1 - floor1) / BitmapYields * 1e6, pass1), "", true);
     row("program CPU during pass 2 / its wall time", format("%.1f %%", median(pass2Cpus) * 100), "≤ 10 %", median(pass2Cpus) <= 0.10);
