@@ -16,6 +16,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
@@ -66,8 +67,6 @@ frmMain::frmMain()
     , render(*pb, runtime)
 {
     setWindowTitle(QStringLiteral("Tarnvel"));
-    // The installed icon when the desktop's theme has it, else the one built into the program.
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("tarnvel"), QIcon(QStringLiteral(":/icons/tarnvel.svg"))));
     setCentralWidget(client);
     client->setMinimumSize(ClientSize);
     client->setAutoFillBackground(true);
@@ -307,6 +306,13 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     // A new size or a screen with another device pixel ratio scales the layout anew.
     if (watched == client && (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
         scaling.apply();
+    // The installed icon when the desktop's theme has it, else the one built into the program.
+    // Looking it up in the theme takes a good part of start-up, so it waits for the first frame.
+    if (watched == client && event->type() == QEvent::Paint && windowIcon().isNull()) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(QIcon::fromTheme(QStringLiteral("tarnvel"), QIcon(QStringLiteral(":/icons/tarnvel.svg"))));
+        });
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

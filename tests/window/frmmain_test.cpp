@@ -39,7 +39,7 @@ TEST_F(MainWindow, ControlsHaveTheirPlacesAndCaptions)
 
 TEST_F(MainWindow, HasItsOwnIcon)
 {
-    ASSERT_FALSE(window.windowIcon().isNull());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window.windowIcon().isNull(); })) << "set once the window is painted";
     const QImage icon = window.windowIcon().pixmap(64, 64).toImage();
     EXPECT_EQ(icon.pixelColor(32, 20), QColor(0, 0, 0xd7)) << "the blue of the drawn rows";
 }
