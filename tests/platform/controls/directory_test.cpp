@@ -85,7 +85,11 @@ TEST(Directory, TheNameOrderIsAStrictWeakOrderingForAnyNames)
             for (const QString &c : names)
                 ASSERT_TRUE(!(before(a, b) && before(b, c)) || before(a, c)) << a.toStdString() << " | " << b.toStdString() << " | " << c.toStdString();
         }
-    }
+    }    // Sorting a directory gives that same order.
+    QStringList sorted = names, expected = names;
+    platform::sortNames(sorted);
+    std::sort(expected.begin(), expected.end(), before);
+    EXPECT_EQ(sorted, expected);
 }
 
 TEST(Directory, JoinPathAddsOneSeparatorExceptAfterARoot)
