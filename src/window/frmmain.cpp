@@ -106,6 +106,8 @@ frmMain::frmMain()
     setTabOrder(Dir1, File1);
 
     setAcceptDrops(true);
+    runtime.setBeforeEvents([this] { pb->Refresh(); });
+    pb->setRefreshedByRunTime(true);
 
     connect(open, &QAction::triggered, this, &frmMain::open_Click);
     connect(Drive1, &platform::DriveListBox::Change, this, &frmMain::Drive1_Change);

@@ -77,7 +77,7 @@ void PictureBox::PSet(int x, int y, Colour colour)
     if (!picture.valid(x, y))
         return;
     picture.setPixel(x, y, toQRgb(colour));
-    if (flushPosted) { // drawn with the others set since the last event processing
+    if (collecting) { // drawn with the others set since the last event processing
         pending |= QRect(x, y, 1, 1);
         return;
     }
@@ -88,9 +88,10 @@ void PictureBox::PSet(int x, int y, Colour colour)
     // The cheap path: a posted event draws the pixels set until then straight into the backing
     // store when events are next processed, instead of a whole paint cycle per pixel.
     pending |= QRect(x, y, 1, 1);
-    if (!flushPosted) {
-        flushPosted = true;
-        QCoreApplication::postEvent(this, new QEvent(FlushPixels));
+    if (!collecting) {
+        collecting = true;
+        if (!refreshedByRunTime)
+            QCoreApplication::postEvent(this, new QEvent(FlushPixels));
     }
 }
 
@@ -126,11 +127,19 @@ QRegion PictureBox::uncoveredRegion() const
     return region;
 }
 
+void PictureBox::Refresh()
+{
+    if (!collecting)
+        return;
+    collecting = false;
+    flushPending();
+}
+
 bool PictureBox::event(QEvent *event)
 {
     if (event->type() != FlushPixels)
         return QWidget::event(event);
-    flushPosted = false;
+    collecting = false;
     flushPending();
     return true;
 }

@@ -42,6 +42,10 @@ public:
     void setDirectDrawing(bool allowed) { directAllowed = allowed; }
     // Whether the next pixels will be drawn straight into the backing store.
     bool drawsDirectly() const;
+    // Draws the pixels set since the last event processing now. With refreshedByRunTime set, the
+    // run time promises to call it before every event processing, so the box posts no event.
+    void Refresh();
+    void setRefreshedByRunTime(bool promised) { refreshedByRunTime = promised; }
 
 protected:
     bool event(QEvent *event) override;
@@ -60,8 +64,9 @@ private:
     QImage picture;
     Colour backColour = 0;
     bool directAllowed = true;
+    bool refreshedByRunTime = false;
     QRect pending;            // area pixels set and not yet drawn directly
-    bool flushPosted = false; // an event to draw them is waiting in the queue
+    bool collecting = false;  // pixels are being collected for the next event processing
     std::unique_ptr<X11PixelWriter> x11;
 };
 

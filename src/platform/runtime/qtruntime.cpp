@@ -10,6 +10,8 @@ namespace platform {
 
 void QtRunTime::doEvents()
 {
+    if (beforeEvents)
+        beforeEvents();
     QCoreApplication::processEvents();
 }
 

@@ -31,13 +31,31 @@ std::vector<testsupport::Rgb> pixelsOf(const QImage &image, QPoint topLeft = {})
     return pixels;
 }
 
-// Each test of what reaches the screen runs on both paths: pixels drawn straight into the
-// backing store, and Qt's paint cycle.
-class BothPaths : public ::testing::TestWithParam<bool>
+// Each test of what reaches the screen runs on every path: pixels drawn straight into the backing
+// store, either by the box's own posted event or by the run time before it processes events, and
+// Qt's paint cycle.
+struct DrawingPath
+{
+    const char *name;
+    bool direct;
+    bool refreshedByRunTime;
+    void use(platform::PictureBox &box, platform::QtRunTime &runtime) const
+    {
+        box.setDirectDrawing(direct);
+        if (refreshedByRunTime) {
+            box.setRefreshedByRunTime(true);
+            runtime.setBeforeEvents([&box] { box.Refresh(); });
+        }
+    }
+};
+
+class BothPaths : public ::testing::TestWithParam<DrawingPath>
 {
 };
-INSTANTIATE_TEST_SUITE_P(PictureBox, BothPaths, ::testing::Values(true, false),
-                         [](const auto &info) { return info.param ? "direct" : "painted"; });
+INSTANTIATE_TEST_SUITE_P(PictureBox, BothPaths,
+                         ::testing::Values(DrawingPath { "posted", true, false }, DrawingPath { "refreshed", true, true },
+                                           DrawingPath { "painted", false, false }),
+                         [](const auto &info) { return info.param.name; });
 
 TEST(PictureBox, ClsFillsWithTheBackgroundAndPSetSetsOnePixel)
 {
@@ -57,14 +75,14 @@ TEST_P(BothPaths, APixelIsOnScreenAfterOneEventProcessing)
     QWidget window;
     window.resize(300, 220);
     platform::PictureBox box(256, 192, &window);
-    box.setDirectDrawing(GetParam());
     box.move(10, 10);
     box.setBackColor(platform::Rgb(220, 220, 220));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_EQ(box.drawsDirectly(), GetParam()) << "the path under test is the one taken";
 
     platform::QtRunTime runtime;
+    GetParam().use(box, runtime);
+    ASSERT_EQ(box.drawsDirectly(), GetParam().direct) << "the path under test is the one taken";
     box.PSet(100, 50, platform::Rgb(0, 0, 255));
     runtime.doEvents();
     EXPECT_EQ(onScreen(window).pixel(110, 60), qRgb(0, 0, 255));
@@ -76,16 +94,16 @@ TEST_P(BothPaths, KeepsItsPictureUnderAWidgetInFront)
     QWidget window;
     window.resize(300, 220);
     platform::PictureBox box(256, 192, &window);
-    box.setDirectDrawing(GetParam());
     QLabel front(QStringLiteral("front"), &window);
     front.setAutoFillBackground(true);
     front.setStyleSheet(QStringLiteral("background: rgb(0, 128, 0)"));
     front.setGeometry(50, 50, 40, 40);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_EQ(box.drawsDirectly(), GetParam()) << "the path under test is the one taken";
 
     platform::QtRunTime runtime;
+    GetParam().use(box, runtime);
+    ASSERT_EQ(box.drawsDirectly(), GetParam().direct) << "the path under test is the one taken";
     for (int x = 0; x < 256; ++x)
         box.PSet(x, 60, platform::Rgb(255, 255, 0));
     runtime.doEvents();
@@ -107,12 +125,12 @@ TEST_P(BothPaths, AWholeRenderOnScreenEqualsTheDecode)
     QWidget window;
     window.resize(256, 192);
     platform::PictureBox box(256, 192, &window);
-    box.setDirectDrawing(GetParam());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_EQ(box.drawsDirectly(), GetParam()) << "the path under test is the one taken";
 
     platform::QtRunTime runtime;
+    GetParam().use(box, runtime);
+    ASSERT_EQ(box.drawsDirectly(), GetParam().direct) << "the path under test is the one taken";
     runtime.files().open(1, path);
     screen::ScreenRenderer renderer(box, runtime);
     ASSERT_EQ(renderer.ShowScreen(), screen::ScreenRenderer::Outcome::Complete);
