@@ -132,7 +132,7 @@ void PictureBox::Refresh()
     if (!collecting)
         return;
     collecting = false;
-    flushPending();
+    flushPending(true); // no event has been handled since the pixels were set: nothing has changed
 }
 
 bool PictureBox::event(QEvent *event)
@@ -140,21 +140,21 @@ bool PictureBox::event(QEvent *event)
     if (event->type() != FlushPixels)
         return QWidget::event(event);
     collecting = false;
-    flushPending();
+    flushPending(false);
     return true;
 }
 
-void PictureBox::flushPending()
+void PictureBox::flushPending(bool stillDirect)
 {
     const QRect pixels = std::exchange(pending, QRect());
     if (pixels.isEmpty())
         return;
-    if (!drawsDirectly()) { // hidden or moved to another screen since
+    if (!stillDirect && !drawsDirectly()) { // hidden or moved to another screen since
         update(boxRectOf(pixels));
         return;
     }
     QWidget *top = window();
-    const int block = blockSize();
+    const int block = blockSizeAt(1); // drawn directly only at one device pixel per logical pixel
     const QPoint corner = mapTo(top, QPoint(0, 0));
     const QRect target(corner + pixels.topLeft() * block, pixels.size() * block);
     // Never over what lies in front of the picture, such as the navigator panel: what shows there

@@ -54,7 +54,8 @@ protected:
 private:
     // Draws the pixels set since the last event processing into the window's backing store,
     // clipped to the part of the box that is not covered, and flushes exactly that to the screen.
-    void flushPending();
+    // stillDirect says that nothing can have changed since the pixels were set directly.
+    void flushPending(bool stillDirect);
     // The part of the box, in its window's coordinates, that no other widget lies in front of.
     QRegion uncoveredRegion() const;
     int blockSizeAt(qreal devicePixelRatio) const;
