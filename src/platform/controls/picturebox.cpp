@@ -103,8 +103,11 @@ bool PictureBox::drawsDirectly() const
     static const bool rasterPlatform = QGuiApplication::platformName() == QLatin1String("xcb")
         || QGuiApplication::platformName() == QLatin1String("offscreen");
     const QWidget *top = window();
+    // A window resized since its last paint still has a backing store of the old size: the paint
+    // path resizes it first.
     return directAllowed && rasterPlatform && isVisible() && devicePixelRatioF() == 1 && top->backingStore()
-        && top->windowHandle() && top->windowHandle()->isExposed() && !testAttribute(Qt::WA_NativeWindow);
+        && top->backingStore()->size() == top->size() && top->windowHandle() && top->windowHandle()->isExposed()
+        && !testAttribute(Qt::WA_NativeWindow);
 }
 
 QRegion PictureBox::uncoveredRegion() const
@@ -169,9 +172,14 @@ void PictureBox::flushPending(bool stillDirect)
     store->beginPaint(visible);
     QPaintDevice *device = store->paintDevice();
     QImage *image = device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
-    const bool plain = image
+    const bool plain = image && image->devicePixelRatio() == 1
         && (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32
             || image->format() == QImage::Format_ARGB32_Premultiplied);
+    if (plain && !image->rect().contains(visible.boundingRect())) { // never past the store's image
+        store->endPaint();
+        update(boxRectOf(pixels));
+        return;
+    }
     if (plain) {
         // The usual X11 and offscreen stores: 32-bit pixels in QRgb's layout, written opaque.
         for (const QRect &part : visible) {
