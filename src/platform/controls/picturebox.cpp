@@ -88,11 +88,9 @@ void PictureBox::PSet(int x, int y, Colour colour)
     // The cheap path: a posted event draws the pixels set until then straight into the backing
     // store when events are next processed, instead of a whole paint cycle per pixel.
     pending |= QRect(x, y, 1, 1);
-    if (!collecting) {
-        collecting = true;
-        if (!refreshedByRunTime)
-            QCoreApplication::postEvent(this, new QEvent(FlushPixels));
-    }
+    collecting = true;
+    if (!refreshedByRunTime)
+        QCoreApplication::postEvent(this, new QEvent(FlushPixels));
 }
 
 bool PictureBox::drawsDirectly() const
