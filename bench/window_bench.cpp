@@ -129,17 +129,22 @@ std::string writeScreen(const std::string &directory)
     return directory;
 }
 
-// Lists a directory of 100,000 files; returns the time, and the longest the event loop stood still.
+// Opens a directory of 100,000 files in the window's directory list, with the panel shown; returns
+// the time until the file list shows them all, and the longest the event loop stood still.
 std::pair<double, double> listHugeDirectory(const std::string &directory)
 {
     std::filesystem::create_directories(directory);
     for (int i = 0; i < 100000; ++i)
         std::ofstream(directory + "/" + std::to_string(i) + ".scr");
-    platform::FileListBox list;
-    list.resize(281, 84);
-    list.show();
-    if (!QTest::qWaitForWindowExposed(&list))
-        qFatal("the list was never shown");
+    frmMain window;
+    window.Form_Load();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("the window was never shown");
+    window.findChild<QWidget *>(QStringLiteral("frameNavigator"))->show();
+    auto *directories = window.findChild<platform::DirListBox *>(QStringLiteral("Dir1"));
+    auto *files = window.findChild<platform::FileListBox *>(QStringLiteral("File1"));
+    QCoreApplication::processEvents();
     double longest = 0;
     auto last = Clock::now();
     QTimer heartbeat;
@@ -149,8 +154,9 @@ std::pair<double, double> listHugeDirectory(const std::string &directory)
     });
     heartbeat.start(0);
     const auto start = Clock::now();
-    list.setPath(QString::fromStdString(directory));
-    while (list.count() < 100000 && seconds(start) < 30)
+    last = start;
+    directories->setPath(QString::fromStdString(directory));
+    while (files->count() < 100000 && seconds(start) < 30)
         QCoreApplication::processEvents();
     const double listed = seconds(start);
     QCoreApplication::processEvents();

@@ -284,10 +284,13 @@ void frmMain::dropEvent(QDropEvent *event)
         }
         const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
         navigateTo(slash == 0 ? QStringLiteral("/") : path.left(slash));
-        if (File1->selectName(path.mid(slash + 1)))
-            File1_Click();
-        else
-            open_Click(); // not listed (a hidden file, or gone): the panel shows where it was
+        // The rest of a large directory may still be being read: the file is chosen once it is listed.
+        File1->whenListed([this, name = path.mid(slash + 1)] {
+            if (File1->selectName(name))
+                File1_Click();
+            else
+                open_Click(); // not listed (a hidden file, or gone): the panel shows where it was
+        });
     } catch (const platform::RunTimeError &) {
         // The directory cannot be entered: the lists stay where they are.
         QApplication::beep();

@@ -36,10 +36,13 @@ TEST_F(DragAndDrop, ADroppedFileIsChosenAndDrawnAndADroppedDirectoryIsOpened)
     const std::string name = "caf\xE9 1.scr"; // not UTF-8: dropped by its exact bytes
     dir.write("sub/" + name, screen);
     dir.write("sub/other.scr", {});
+    for (int i = 0; i < 5000; ++i) // enough that the rest of the directory is read in the background
+        dir.write("sub/filler " + std::to_string(i), {});
 
     QMimeData files;
     files.setUrls({ QUrl(QStringLiteral("https://example.org/a.scr")), local(sub + "/" + name), local(sub + "/other.scr") });
     ASSERT_TRUE(drop(files));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !File1()->FileName().isEmpty(); })) << "chosen once listed";
     EXPECT_EQ(Dir1()->Path(), q(sub));
     EXPECT_EQ(File1()->Path(), q(sub));
     EXPECT_EQ(platform::encodeFileName(File1()->FileName()).toStdString(), name) << "the first local item";

@@ -209,9 +209,22 @@ TEST_F(Navigator, DirectoriesLargeDeepUnreadableOrGoneAreListedOrRefused)
     const std::string many = dir.makeDirectory("many");
     for (int i = 0; i < 100000; ++i)
         ::close(::open((many + "/" + std::to_string(i) + ".scr").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    Dir1()->setPath(q(dir.path() + "/pictures"));
     Dir1()->setPath(q(many));
-    EXPECT_EQ(File1()->count(), 100000);
+    EXPECT_EQ(File1()->Path(), q(many));
+    EXPECT_EQ(File1()->count(), 0) << "the rest of a large directory is read in the background";
+    bool listed = false;
+    File1()->whenListed([&listed] { listed = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&listed] { return listed; }));
+    ASSERT_EQ(File1()->count(), 100000);
     EXPECT_EQ(File1()->item(99999)->text(), "99999.scr") << "in the order of their numbers";
+    // A newer path wins over a reading still going on.
+    Dir1()->setPath(q(dir.path()));
+    Dir1()->setPath(q(many));
+    Dir1()->setPath(q(dir.path() + "/pictures"));
+    QTest::qWait(500);
+    EXPECT_EQ(File1()->Path(), q(dir.path() + "/pictures"));
+    EXPECT_EQ(File1()->count(), 1);
 
     // 200 levels deep.
     std::string deep = dir.path();

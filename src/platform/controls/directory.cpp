@@ -8,7 +8,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <dirent.h>
+#include <cstdint>
+#include <limits>
 #include <fcntl.h>
 #include <memory>
 #include <utility>
@@ -17,23 +18,32 @@
 
 namespace platform {
 
-DirectoryListing readDirectory(const QString &path)
+DirectoryReader::DirectoryReader(const QString &path, Wanted wanted)
+    : dir(nullptr, &::closedir)
+    , wanted(wanted)
+    , where(encodeFileName(path))
 {
-    const QByteArray encoded = encodeFileName(path);
-    if (path.isEmpty() || encoded.contains('\0'))
-        throw RunTimeError(RunTimeError::PathNotFound, encoded.toStdString());
-
-    std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(encoded.constData()), &::closedir);
+    if (path.isEmpty() || where.contains('\0'))
+        throw RunTimeError(RunTimeError::PathNotFound, where.toStdString());
+    dir.reset(::opendir(where.constData()));
     if (!dir) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            throw RunTimeError(RunTimeError::PathNotFound, encoded.toStdString(), "No such directory");
-        throw RunTimeError::fromErrno(error, encoded.toStdString());
+            throw RunTimeError(RunTimeError::PathNotFound, where.toStdString(), "No such directory");
+        throw RunTimeError::fromErrno(error, where.toStdString());
     }
+}
 
-    DirectoryListing listing;
-    errno = 0;
-    while (const dirent *entry = ::readdir(dir.get())) {
+bool DirectoryReader::read(qsizetype count)
+{
+    for (; count > 0; --count) {
+        errno = 0;
+        const dirent *entry = ::readdir(dir.get());
+        if (!entry) {
+            if (errno != 0)
+                throw RunTimeError::fromErrno(errno, where.toStdString());
+            return true;
+        }
         const char *name = entry->d_name;
         if (name[0] == '.') // ".", ".." and hidden entries
             continue;
@@ -44,15 +54,27 @@ DirectoryListing readDirectory(const QString &path)
             struct stat info {};
             isDirectory = ::fstatat(::dirfd(dir.get()), name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
-        (isDirectory ? listing.subdirectories : listing.files).append(decodeFileName(QByteArray(name)));
-        errno = 0;
+        if (isDirectory)
+            listing.subdirectories.append(decodeFileName(QByteArray(name)));
+        else if (wanted == Wanted::Everything)
+            listing.files.append(decodeFileName(QByteArray(name)));
     }
-    if (errno != 0)
-        throw RunTimeError::fromErrno(errno, encoded.toStdString());
+    return false;
+}
 
+DirectoryListing DirectoryReader::take()
+{
     sortNames(listing.subdirectories);
     sortNames(listing.files);
-    return listing;
+    return std::move(listing);
+}
+
+DirectoryListing readDirectory(const QString &path, DirectoryReader::Wanted wanted)
+{
+    DirectoryReader reader(path, wanted);
+    while (!reader.read(std::numeric_limits<qsizetype>::max())) {
+    }
+    return reader.take();
 }
 
 namespace {
@@ -106,20 +128,62 @@ bool namesInOrder(const QString &a, const QString &b)
     return order != 0 ? order < 0 : a < b;
 }
 
+namespace {
+
+// A key that compares, unit by unit as a plain string, the way compareByRuns() compares the
+// case-folded names: a text run is its characters and a 0 that ends it (so a shorter run comes
+// first); a digit run is a '0' (which, like any digit, orders it against a text run by the first
+// character, since a text run never starts with a digit), its length without leading zeros, and
+// those digits. Names hold no U+0000, so no character can be confused with the end of a run.
+QString sortKey(QStringView folded)
+{
+    QString key;
+    key.reserve(folded.size() + 8);
+    for (qsizetype i = 0; i < folded.size();) {
+        qsizetype end = i;
+        if (!isNumberDigit(folded[i])) {
+            while (end < folded.size() && !isNumberDigit(folded[end]))
+                ++end;
+            key.append(folded.sliced(i, end - i));
+            key.append(QChar(0));
+        } else {
+            while (end < folded.size() && isNumberDigit(folded[end]))
+                ++end;
+            qsizetype first = i;
+            while (first + 1 < end && folded[first] == QLatin1Char('0'))
+                ++first;
+            const auto length = static_cast<std::uint32_t>(end - first);
+            key.append(QLatin1Char('0'));
+            key.append(QChar(static_cast<char16_t>(length >> 16)));
+            key.append(QChar(static_cast<char16_t>(length & 0xFFFF)));
+            key.append(folded.sliced(first, end - first));
+        }
+        i = end;
+    }
+    return key;
+}
+
+} // namespace
+
 void sortNames(QStringList &names)
 {
-    // The order of namesInOrder, with each name case-folded once instead of in every comparison
-    // (folding is what the case-insensitive comparison does to each character).
-    std::vector<std::pair<QString, QString>> keyed;
+    // The order of namesInOrder, with each name turned into a key once, so that each of the many
+    // comparisons of a large directory is a plain comparison of two strings.
+    struct Keyed
+    {
+        QString key;
+        QString name;
+    };
+    std::vector<Keyed> keyed;
     keyed.reserve(std::size_t(names.size()));
     for (QString &name : names)
-        keyed.emplace_back(name.toCaseFolded(), std::move(name));
-    std::sort(keyed.begin(), keyed.end(), [](const auto &x, const auto &y) {
-        const int order = compareByRuns(x.first, y.first, Qt::CaseSensitive);
-        return order != 0 ? order < 0 : x.second < y.second;
+        keyed.push_back({ sortKey(name.toCaseFolded()), std::move(name) });
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &x, const Keyed &y) {
+        const int order = QStringView(x.key).compare(y.key);
+        return order != 0 ? order < 0 : x.name < y.name;
     });
     for (qsizetype k = 0; k < names.size(); ++k)
-        names[k] = std::move(keyed[std::size_t(k)].second);
+        names[k] = std::move(keyed[std::size_t(k)].name);
 }
 
 bool isWithin(const QString &path, const QString &directory)

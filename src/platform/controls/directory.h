@@ -1,8 +1,12 @@
-// Reading one directory: its subdirectories and its files, hidden ones left out, in reading order.
+// Reading one directory: its subdirectories and its files, hidden ones left out, in a person's order.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <dirent.h>
+#include <memory>
 
 namespace platform {
 
@@ -14,8 +18,29 @@ struct DirectoryListing
     QStringList files;
 };
 
-// Lists path. Throws RunTimeError when it does not exist, is not a directory or cannot be read.
-DirectoryListing readDirectory(const QString &path);
+// Reads one directory a number of entries at a time, so that a large one can be read on elsewhere.
+class DirectoryReader
+{
+public:
+    enum class Wanted { Everything, SubdirectoriesOnly };
+
+    // Opens path. Throws RunTimeError when it does not exist, is not a directory or cannot be read.
+    explicit DirectoryReader(const QString &path, Wanted wanted = Wanted::Everything);
+    // Reads up to count more entries; true once the end is reached. Throws RunTimeError on a failure.
+    bool read(qsizetype count);
+    // What was read, each list sorted with sortNames().
+    DirectoryListing take();
+
+private:
+    std::unique_ptr<DIR, int (*)(DIR *)> dir;
+    Wanted wanted;
+    QByteArray where;
+    DirectoryListing listing;
+};
+
+// Lists path whole, or only its subdirectories (leaving the files empty). Throws RunTimeError when
+// it does not exist, is not a directory or cannot be read.
+DirectoryListing readDirectory(const QString &path, DirectoryReader::Wanted wanted = DirectoryReader::Wanted::Everything);
 
 // Sorts names the way a person expects: letters case-insensitively, digit runs by value.
 void sortNames(QStringList &names);

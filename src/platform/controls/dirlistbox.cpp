@@ -68,7 +68,7 @@ void DirListBox::setPath(const platform::Drive &drive)
 
 void DirListBox::enter(const QString &newPath, const QString &newRoot)
 {
-    const DirectoryListing listing = readDirectory(newPath); // throws before anything changes
+    const DirectoryListing listing = readDirectory(newPath, DirectoryReader::Wanted::SubdirectoriesOnly); // throws before anything changes
     const bool changed = newPath != path;
     path = newPath;
     root = newRoot;

@@ -8,8 +8,21 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <utility>
 
 namespace platform {
+
+namespace {
+
+// A directory of up to this many entries is listed at once. Of a larger one the rest is read in
+// the background, so that the window keeps answering while 100,000 names are read and sorted.
+constexpr qsizetype ListedAtOnce = 4096;
+// How many entries the background reading reads between looks at whether it is still wanted.
+constexpr qsizetype ReadBetweenLooks = 4096;
+
+} // namespace
 
 FileListBox::FileListBox(QWidget *parent)
     : QListWidget(parent)
@@ -27,13 +40,76 @@ FileListBox::FileListBox(QWidget *parent)
     }
 }
 
+FileListBox::~FileListBox()
+{
+    stopReading();
+}
+
 void FileListBox::setPath(const QString &newPath)
 {
     const QString absolute = absolutePath(path.isEmpty() ? workingDirectory() : path, newPath);
-    const DirectoryListing listing = readDirectory(absolute); // throws before anything changes
-    const QString kept = absolute == path ? FileName() : QString();
+    auto reader = std::make_shared<DirectoryReader>(absolute);
+    const bool finished = reader->read(ListedAtOnce); // throws before anything changes
+    const bool same = absolute == path;
     path = absolute;
+    stopReading();
+    afterListing.clear();
+    if (finished) {
+        showListing(reader->take(), same);
+        return;
+    }
+    if (!same)
+        clear(); // no names of the directory left
+    readOn(std::move(reader));
+}
 
+void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader)
+{
+    auto unwanted = std::make_shared<std::atomic_bool>(false);
+    readingUnwanted = unwanted;
+    reading = std::make_unique<QFutureWatcher<std::optional<DirectoryListing>>>();
+    connect(reading.get(), &QFutureWatcherBase::finished, this, [this] {
+        const std::optional<DirectoryListing> listing = reading->result();
+        reading.release()->deleteLater(); // it is in the middle of telling this
+        readingUnwanted.reset();
+        // A directory that fails part way stays as it was shown.
+        if (listing)
+            showListing(*listing, true);
+        for (const std::function<void()> &then : std::exchange(afterListing, {}))
+            then();
+    });
+    reading->setFuture(QtConcurrent::run([reader, unwanted]() -> std::optional<DirectoryListing> {
+        try {
+            while (!reader->read(ReadBetweenLooks)) {
+                if (*unwanted)
+                    return std::nullopt;
+            }
+            return reader->take();
+        } catch (const RunTimeError &) {
+            return std::nullopt;
+        }
+    }));
+}
+
+void FileListBox::stopReading()
+{
+    if (readingUnwanted)
+        *readingUnwanted = true;
+    readingUnwanted.reset();
+    reading.reset(); // its result, if it comes, goes nowhere
+}
+
+void FileListBox::whenListed(std::function<void()> then)
+{
+    if (reading)
+        afterListing.push_back(std::move(then));
+    else
+        then();
+}
+
+void FileListBox::showListing(const DirectoryListing &listing, bool keepSelection)
+{
+    const QString kept = keepSelection ? FileName() : QString();
     clear();
     QStringList shown;
     shown.reserve(listing.files.size());

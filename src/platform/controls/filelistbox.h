@@ -1,9 +1,17 @@
 // The file list: the files of one directory; every gesture that selects a name raises Click once.
 #pragma once
 
+#include "platform/controls/directory.h"
+
+#include <QFutureWatcher>
 #include <QListWidget>
 
+#include <atomic>
 #include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -14,12 +22,18 @@ class FileListBox : public QListWidget
 public:
     // Starts listing the working directory.
     explicit FileListBox(QWidget *parent = nullptr);
+    ~FileListBox() override;
 
     QString Path() const { return path; }
     // Lists the files of path (absolute, or relative to the one listed). Re-applying the path
     // already shown keeps the selected name and raises nothing. Throws RunTimeError, and changes
-    // nothing, when the directory cannot be read.
+    // nothing, when the directory cannot be read. A large directory is listed at once only up to
+    // its start: the rest is read in the background, and the list fills when all of it is read
+    // (until then a new directory shows an empty list, the same one its old names).
     void setPath(const QString &path);
+    // Runs then once the list shows all of its directory: now, or when the background reading is
+    // done. Dropped if another path is set first.
+    void whenListed(std::function<void()> then);
     // The selected file's name without its directory, exactly as the file system holds it (see
     // decodeFileName()); empty when none is selected.
     QString FileName() const;
@@ -51,8 +65,17 @@ private:
     // Runs an input handler of the list; raises Click if it selected another name, or if raiseAlways
     // is set and a name is selected.
     template <typename Handler> void handleGesture(Handler &&handler, bool raiseAlways = false);
+    // Shows the listed files, keeping the selected name if keepSelection is set.
+    void showListing(const DirectoryListing &listing, bool keepSelection);
+    // Reads the rest of the directory in the background, then shows it.
+    void readOn(std::shared_ptr<DirectoryReader> reader);
+    void stopReading();
 
     QString path;
+    // The background reading of a large directory, with the flag that tells it it is no longer wanted.
+    std::unique_ptr<QFutureWatcher<std::optional<DirectoryListing>>> reading;
+    std::shared_ptr<std::atomic_bool> readingUnwanted;
+    std::vector<std::function<void()>> afterListing;
 };
 
 } // namespace platform
