@@ -108,24 +108,37 @@ bool PictureBox::drawsDirectly() const
         && !testAttribute(Qt::WA_NativeWindow);
 }
 
-QRegion PictureBox::uncoveredRegion() const
+template <typename Clip, typename Cut> void PictureBox::forEachEdge(Clip &&clip, Cut &&cut) const
 {
-    // The box's rectangle, cut to each parent's, less every widget stacked in front of the box
-    // or of one of its parents.
+    // Each parent's rectangle, and every widget stacked in front of the box or of one of its
+    // parents, in the window's coordinates.
     const QWidget *top = window();
-    QRegion region(QRect(mapTo(top, QPoint(0, 0)), size()));
     for (const QWidget *w = this; w != top; w = w->parentWidget()) {
         const QWidget *parent = w->parentWidget();
         const QPoint parentCorner = parent == top ? QPoint(0, 0) : parent->mapTo(top, QPoint(0, 0));
-        region &= QRect(parentCorner, parent->size());
+        clip(QRect(parentCorner, parent->size()));
         const QObjectList &siblings = parent->children();
         for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(w)) + 1; i < siblings.size(); ++i) {
             const auto *front = qobject_cast<const QWidget *>(siblings[i]);
             if (front && front->isVisible() && !front->isWindow())
-                region -= QRect(parentCorner + front->pos(), front->size());
+                cut(QRect(parentCorner + front->pos(), front->size()));
         }
     }
+}
+
+QRegion PictureBox::uncoveredRegion() const
+{
+    QRegion region(QRect(mapTo(window(), QPoint(0, 0)), size()));
+    forEachEdge([&region](const QRect &parent) { region &= parent; }, [&region](const QRect &front) { region -= front; });
     return region;
+}
+
+bool PictureBox::whollyUncovered(const QRect &target) const
+{
+    bool whole = true;
+    forEachEdge([&](const QRect &parent) { whole = whole && parent.contains(target); },
+                [&](const QRect &front) { whole = whole && !front.intersects(target); });
+    return whole;
 }
 
 void PictureBox::Refresh()
@@ -160,12 +173,15 @@ void PictureBox::flushPending(bool stillDirect)
     const QRect target(corner + pixels.topLeft() * block, pixels.size() * block);
     // Never over what lies in front of the picture, such as the navigator panel: what shows there
     // (a widget in front may let some of the picture through) is left to the paint path.
-    const QRegion visible = uncoveredRegion().intersected(target);
-    const QRegion covered = QRegion(target).subtracted(visible);
-    if (!covered.isEmpty())
-        update(covered.boundingRect().translated(-corner));
-    if (visible.isEmpty())
-        return;
+    QRegion visible(target);
+    if (!whollyUncovered(target)) {
+        visible = uncoveredRegion().intersected(target);
+        const QRegion covered = QRegion(target).subtracted(visible);
+        if (!covered.isEmpty())
+            update(covered.boundingRect().translated(-corner));
+        if (visible.isEmpty())
+            return;
+    }
     QBackingStore *store = top->backingStore();
     store->beginPaint(visible);
     QPaintDevice *device = store->paintDevice();

@@ -58,6 +58,12 @@ private:
     void flushPending(bool stillDirect);
     // The part of the box, in its window's coordinates, that no other widget lies in front of.
     QRegion uncoveredRegion() const;
+    // Whether all of target (in the window's coordinates) is uncovered: a quicker answer than the
+    // region for the usual case, a few pixels with nothing in front.
+    bool whollyUncovered(const QRect &target) const;
+    // Calls clip with the rectangle of each of the box's parents, and cut with that of every widget
+    // stacked in front of the box or of a parent, all in the window's coordinates.
+    template <typename Clip, typename Cut> void forEachEdge(Clip &&clip, Cut &&cut) const;
     int blockSizeAt(qreal devicePixelRatio) const;
     // The part of the box, in its own coordinates, that may show the given area pixels.
     QRect boxRectOf(const QRect &pixels) const;

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace platform {
 
@@ -75,7 +74,6 @@ X11PixelWriter::~X11PixelWriter()
 
 void X11PixelWriter::put(const QImage &image, const QRegion &region)
 {
-    std::vector<std::uint32_t> data;
     for (const QRect &part : region) {
         // In bands small enough for a request of the core protocol.
         const int bandRows = std::max(1, MaxPixelsPerRequest / part.width());

@@ -4,6 +4,7 @@
 #include <QRegion>
 
 #include <cstdint>
+#include <vector>
 
 class QImage;
 class QWindow;
@@ -34,6 +35,7 @@ private:
     std::uint32_t windowId = 0;
     std::uint32_t gc = 0;
     std::uint8_t depth = 0;
+    std::vector<std::uint32_t> data; // the pixels of one request, kept for the next
 };
 
 } // namespace platform
