@@ -36,6 +36,12 @@ QAccessibleInterface *accessibleGraphic(const QString &className, QObject *objec
 // The event that draws the pixels set since the last event processing.
 constexpr QEvent::Type FlushPixels = QEvent::User;
 
+bool onX11()
+{
+    static const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    return x11;
+}
+
 // Division that rounds towards minus infinity, for device positions left of the picture.
 int floorDiv(int a, int b)
 {
@@ -98,14 +104,15 @@ bool PictureBox::drawsDirectly() const
     // Only raster backing stores that take painting at any time between frames (X11, and the
     // offscreen platform of the tests), only at one device pixel per logical pixel (elsewhere
     // the paint event places the blocks on device pixels), and only on a shown window.
-    static const bool rasterPlatform = QGuiApplication::platformName() == QLatin1String("xcb")
-        || QGuiApplication::platformName() == QLatin1String("offscreen");
+    static const bool rasterPlatform = onX11() || QGuiApplication::platformName() == QLatin1String("offscreen");
+    if (!directAllowed || !rasterPlatform || !isVisible() || testAttribute(Qt::WA_NativeWindow))
+        return false;
     const QWidget *top = window();
+    const QWindow *shown = top->windowHandle();
     // A window resized since its last paint still has a backing store of the old size: the paint
     // path resizes it first.
-    return directAllowed && rasterPlatform && isVisible() && devicePixelRatioF() == 1 && top->backingStore()
-        && top->backingStore()->size() == top->size() && top->windowHandle() && top->windowHandle()->isExposed()
-        && !testAttribute(Qt::WA_NativeWindow);
+    return shown && shown->isExposed() && shown->devicePixelRatio() == 1 && top->backingStore()
+        && top->backingStore()->size() == top->size();
 }
 
 template <typename Clip, typename Cut> void PictureBox::forEachEdge(Clip &&clip, Cut &&cut) const
@@ -212,7 +219,7 @@ void PictureBox::flushPending(bool stillDirect)
     store->endPaint();
     // On X11 the same pixels go to the window in one small request of our own: Qt's flush would
     // also ask the server to report back, for every pixel.
-    if (plain && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (plain && onX11()) {
         if (!x11 || x11->window() != top->windowHandle())
             x11 = std::make_unique<X11PixelWriter>(top->windowHandle());
         if (x11->canWrite()) {

@@ -101,9 +101,14 @@ QByteArray encodeFileName(const QString &name)
 
 QString displayFileName(const QString &name)
 {
-    QString shown;
-    shown.reserve(name.size());
-    for (qsizetype i = 0; i < name.size(); ++i) {
+    qsizetype i = 0;
+    while (i < name.size() && !isEscapeAt(name, i))
+        ++i;
+    if (i == name.size())
+        return name; // the usual case: nothing to show otherwise, and no copy made
+    QString shown = name.first(i);
+    shown.reserve(name.size() + 8);
+    for (; i < name.size(); ++i) {
         if (isEscapeAt(name, i))
             shown += QStringLiteral("\\x") + QString::number(name[i].unicode() - EscapeBase, 16).toUpper();
         else
