@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QStyle>
+#include <QTimer>
 
 namespace platform {
 
@@ -37,6 +39,13 @@ DirListBox::DirListBox(const platform::Drive &start, QWidget *parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentDelegate(this));
+    // Finding the folder icons in the desktop's icon theme takes a good part of start-up, so the
+    // entries start with blank icons of the same size (the names do not move when the icons come)
+    // and get the folders once the list has first been painted.
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    QPixmap blank(iconSize, iconSize);
+    blank.fill(Qt::transparent);
+    openFolder = closedFolder = QIcon(blank);
     setAccessibleName(QStringLiteral("Directories"));
     setAccessibleDescription(QStringLiteral("The path down to the current directory, then its subdirectories. "
                                             "Double-click a directory or press Enter to open it."));
@@ -74,9 +83,8 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
     root = newRoot;
 
     clear();
-    const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const QStringList above = chain(root, path);
+    chainLength = static_cast<int>(above.size());
     // Each entry carries its depth: drawn as an indent, and told to assistive technology as a level.
     const auto add = [this](const QIcon &icon, const QString &name, const QString &fullPath, qsizetype depth) {
         auto *item = new QListWidgetItem(icon, displayFileName(name), this);
@@ -92,6 +100,23 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
 
     if (changed)
         emit Change();
+}
+
+void DirListBox::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    if (!folderIconsAsked) {
+        folderIconsAsked = true;
+        QTimer::singleShot(0, this, &DirListBox::showFolderIcons);
+    }
+}
+
+void DirListBox::showFolderIcons()
+{
+    openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    for (int row = 0; row < count(); ++row)
+        item(row)->setIcon(row < chainLength ? openFolder : closedFolder);
 }
 
 void DirListBox::openItem(QListWidgetItem *item)

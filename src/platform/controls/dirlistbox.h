@@ -3,6 +3,7 @@
 
 #include "platform/controls/drive.h"
 
+#include <QIcon>
 #include <QListWidget>
 
 #include <exception>
@@ -35,13 +36,19 @@ signals:
 protected:
     // Enter opens the highlighted directory, as a double-click does.
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void enter(const QString &newPath, const QString &newRoot);
     void openItem(QListWidgetItem *item);
+    // Gives the entries the style's folder icons in place of the blank ones they start with.
+    void showFolderIcons();
 
     QString path;
     QString root;
+    int chainLength = 0; // the entries from the root down to the current directory, open folders
+    QIcon openFolder, closedFolder;
+    bool folderIconsAsked = false;
 };
 
 } // namespace platform

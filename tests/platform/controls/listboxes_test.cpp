@@ -7,6 +7,7 @@
 #include "support/tempdir.h"
 
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,6 +52,18 @@ TEST(DirListBox, ShowsTheChainFromTheDriveRootThenSubdirectories)
     dirs.setPath(tree.path("pictures"));
     EXPECT_EQ(texts(dirs), (QStringList { tree.path(), "pictures" }));
     EXPECT_EQ(dirs.currentItem()->text().trimmed(), "pictures") << "the current directory is highlighted";
+
+    // The folders, open down to the current directory and closed below it, come after the first paint.
+    dirs.setPath(tree.path());
+    dirs.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dirs));
+    const int size = dirs.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const auto image = [&](QStyle::StandardPixmap folder) { return dirs.style()->standardIcon(folder).pixmap(size).toImage(); };
+    ASSERT_NE(image(QStyle::SP_DirOpenIcon), image(QStyle::SP_DirClosedIcon)) << "two icons to tell apart";
+    const auto shows = [&](int row, QStyle::StandardPixmap folder) { return dirs.item(row)->icon().pixmap(size).toImage() == image(folder); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows(0, QStyle::SP_DirOpenIcon) && shows(1, QStyle::SP_DirClosedIcon); }));
+    dirs.setPath(tree.path("pictures"));
+    EXPECT_TRUE(shows(0, QStyle::SP_DirOpenIcon) && shows(1, QStyle::SP_DirOpenIcon));
 }
 
 TEST(DirListBox, RaisesChangeForEveryChangeOfPath)
