@@ -85,7 +85,7 @@ void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader)
                     return std::nullopt;
             }
             return reader->take();
-        } catch (const RunTimeError &) {
+        } catch (...) { // a read that fails, or memory that runs out, on the way
             return std::nullopt;
         }
     }));
