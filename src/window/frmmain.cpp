@@ -259,13 +259,13 @@ void frmMain::endWithError(const platform::RunTimeError &error)
 
 void frmMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    // Anything else (text, remote addresses) is refused, and the cursor says so.
-    if (!platform::firstLocalPath(event->mimeData()->urls()).isEmpty())
-        event->acceptProposedAction();
+    dragMoveEvent(event);
 }
 
 void frmMain::dragMoveEvent(QDragMoveEvent *event)
 {
+    // Only local files and directories are taken; anything else (text, remote addresses) is
+    // refused, and the cursor says so.
     if (!platform::firstLocalPath(event->mimeData()->urls()).isEmpty())
         event->acceptProposedAction();
 }
