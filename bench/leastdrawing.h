@@ -1,7 +1,7 @@
 // The least a window can spend on drawing the bitmap at the render's pace: one event processing and
-// one one-pixel request to the X server per pixel, with nothing read, decoded or checked.
+// (on X11) one one-pixel request to the X server per pixel, with nothing read, decoded or checked.
 #pragma once
 
 // Seconds for the bitmap's 49,152 pixels, each followed by event processing and a zero sleep as in
-// the render; runs a plain window of its own on the X server.
+// the render; runs a plain window of its own.
 double leastDrawingSeconds();
