@@ -252,7 +252,7 @@ int main(int argc, char *argv[])
     const auto [offscreenRatio, offscreenLeast] = rendersOn("offscreen", {});
     const double paintedRatio = rendersOn("xcb", { QStringLiteral("--painted") }).first;
 
-    std::vector<double> frameRatios, memoryRatios;
+    std::vector<double> ourFrames, minimalFrames, ourMemory, minimalMemory;
     const std::string program = TARNVEL_PROGRAM, minimal = MINIMAL_WINDOW;
     // A start that shows nothing within its limit (it happens now and then on a fresh server) is
     // tried again.
@@ -271,8 +271,10 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 2 * Renders - 1; ++i) {
         const StartUp ours = startUp(program);
         const StartUp yardstick = startUp(minimal);
-        frameRatios.push_back(ours.firstFrameSeconds / yardstick.firstFrameSeconds);
-        memoryRatios.push_back(ours.peakMemoryKiB / yardstick.peakMemoryKiB);
+        ourFrames.push_back(ours.firstFrameSeconds);
+        minimalFrames.push_back(yardstick.firstFrameSeconds);
+        ourMemory.push_back(ours.peakMemoryKiB);
+        minimalMemory.push_back(yardstick.peakMemoryKiB);
     }
     // Last, since the 100,000 files it makes keep the file system busy for a while after.
     const auto [listed, stall] = listHugeDirectory(work + "/huge");
@@ -292,7 +294,10 @@ int main(int argc, char *argv[])
         !latencies.empty() && percentile99(latencies) <= 0.005);
     row("100,000 files listed", format("%.2f s", listed), "≤ 1 s", listed <= 1);
     row("longest the window stood still while listing", format("%.0f ms", stall * 1e3), "≤ 100 ms", stall <= 0.1);
-    row("start to first frame / minimal window", format("%.2f ×", median(frameRatios)), "≤ 1.2 ×", median(frameRatios) <= 1.2);
-    row("peak memory / minimal window", format("%.2f ×", median(memoryRatios)), "≤ 1.25 ×", median(memoryRatios) <= 1.25);
+    // The starts alternate, so the two medians are side by side; a start varies by several
+    // milliseconds either way, which a ratio of medians rides out better than a median of ratios.
+    const double frameRatio = median(ourFrames) / median(minimalFrames), memoryRatio = median(ourMemory) / median(minimalMemory);
+    row("start to first frame / minimal window", format("%.2f × (%.0f ms)", frameRatio, median(ourFrames) * 1e3), "≤ 1.2 ×", frameRatio <= 1.2);
+    row("peak memory / minimal window", format("%.2f ×", memoryRatio), "≤ 1.25 ×", memoryRatio <= 1.25);
     return 0;
 }
