@@ -10,42 +10,23 @@
 #include "platform/controls/picturebox.h"
 #include "platform/runtime/runtimeerror.h"
 #include "screen/screenlayout.h"
+#include "window/designedlayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QTimer>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
 
 #include <exception>
 #include <new>
 
 namespace {
-
-// The layout is designed in twips, 15 to a logical pixel.
-constexpr int TwipsPerPixel = 15;
-
-constexpr QRect fromTwips(int left, int top, int width, int height)
-{
-    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
-}
-
-// The layout as designed, at one logical pixel per pixel; on screen all of it is scaled by one
-// factor (see ScaledLayout).
-// The client area below the menu bar: 402 × 286, the smallest it can be.
-constexpr QSize ClientSize = fromTwips(0, 0, 6030, 4290).size();
-// The panel covers the picture completely when shown.
-constexpr QRect NavigatorRect = fromTwips(600, 360, 4815, 3375);
-constexpr QRect PictureRect = fromTwips(1080, 720, 3840, 2880);
-// The lists, relative to the panel's top-left corner.
-constexpr QRect DriveListRect = fromTwips(120, 360, 1455, 315);
-constexpr QRect DirListRect = fromTwips(1800, 360, 2655, 1215);
-constexpr QRect FileListRect = fromTwips(240, 1800, 4215, 1260);
 
 constexpr platform::Colour LightGrey = platform::Rgb(220, 220, 220);
 
@@ -63,12 +44,12 @@ frmMain::frmMain()
     , File1(new platform::FileListBox(frameNavigator))
     , file(menuBar()->addMenu(QStringLiteral("file")))
     , open(file->addAction(QStringLiteral("open")))
-    , scaling(client, ClientSize)
+    , scaling(client, designed::ClientSize)
     , render(*pb, runtime)
 {
     setWindowTitle(QStringLiteral("Tarnvel"));
     setCentralWidget(client);
-    client->setMinimumSize(ClientSize);
+    client->setMinimumSize(designed::ClientSize);
     client->setAutoFillBackground(true);
     // The window opens at the smallest scale at which the picture is at least its designed size
     // in whole device pixels per pixel; resizing it later picks the largest that fits.
@@ -85,15 +66,15 @@ frmMain::frmMain()
     file->setObjectName(QStringLiteral("file"));
     open->setObjectName(QStringLiteral("open"));
 
-    scaling.addPicture(pb, PictureRect);
-    scaling.add(frameNavigator, NavigatorRect);
+    scaling.addPicture(pb, designed::PictureRect);
+    scaling.add(frameNavigator, designed::NavigatorRect);
     // The panel lies in front of the picture. It is shown from the start, so that a first-time
     // user finds the files at once instead of an empty grey area.
     frameNavigator->raise();
     frameNavigator->setAutoFillBackground(true); // opaque, so the picture drawn beneath does not show through
-    scaling.add(Drive1, DriveListRect);
-    scaling.add(Dir1, DirListRect);
-    scaling.add(File1, FileListRect);
+    scaling.add(Drive1, designed::DriveListRect);
+    scaling.add(Dir1, designed::DirListRect);
+    scaling.add(File1, designed::FileListRect);
     scaling.apply();
 
     pb->setAccessibleName(QStringLiteral("Picture"));
