@@ -86,9 +86,9 @@ bool isNumberDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// a against b, run by run: a run of digits by its value, any other run by its characters (with
-// the case sensitivity given); a name that runs out first comes first. 0 when alike in that.
-int compareByRuns(QStringView a, QStringView b, Qt::CaseSensitivity letters)
+// a against b, run by run: a run of digits by its value, any other run by its characters
+// case-insensitively; a name that runs out first comes first. 0 when alike in that.
+int compareByRuns(QStringView a, QStringView b)
 {
     qsizetype i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
@@ -107,7 +107,7 @@ int compareByRuns(QStringView a, QStringView b, Qt::CaseSensitivity letters)
                 runB = runB.sliced(1);
             order = runA.size() != runB.size() ? (runA.size() < runB.size() ? -1 : 1) : runA.compare(runB);
         } else {
-            order = runA.compare(runB, letters);
+            order = runA.compare(runB, Qt::CaseInsensitive);
         }
         if (order != 0)
             return order;
@@ -124,14 +124,14 @@ int compareByRuns(QStringView a, QStringView b, Qt::CaseSensitivity letters)
 bool namesInOrder(const QString &a, const QString &b)
 {
     // Case-insensitively, run by run; names alike in that compare by their exact characters.
-    const int order = compareByRuns(a, b, Qt::CaseInsensitive);
+    const int order = compareByRuns(a, b);
     return order != 0 ? order < 0 : a < b;
 }
 
 namespace {
 
-// A key that compares, unit by unit as a plain string, the way compareByRuns() compares the
-// case-folded names: a text run is its characters and a 0 that ends it (so a shorter run comes
+// A key of a case-folded name that compares, unit by unit as a plain string, the way
+// compareByRuns() compares the names (its case-insensitive comparison folds them): a text run is its characters and a 0 that ends it (so a shorter run comes
 // first); a digit run is a '0' (which, like any digit, orders it against a text run by the first
 // character, since a text run never starts with a digit), its length without leading zeros, and
 // those digits. Names hold no U+0000, so no character can be confused with the end of a run.

@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
@@ -65,38 +66,34 @@ void FileListBox::setPath(const QString &newPath)
 
 void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader)
 {
-    auto unwanted = std::make_shared<std::atomic_bool>(false);
-    readingUnwanted = unwanted;
-    reading = std::make_unique<QFutureWatcher<std::optional<DirectoryListing>>>();
+    reading = std::make_unique<QFutureWatcher<DirectoryListing>>();
     connect(reading.get(), &QFutureWatcherBase::finished, this, [this] {
-        const std::optional<DirectoryListing> listing = reading->result();
+        const QFuture<DirectoryListing> done = reading->future();
         reading.release()->deleteLater(); // it is in the middle of telling this
-        readingUnwanted.reset();
-        // A directory that fails part way stays as it was shown.
-        if (listing)
-            showListing(*listing, true);
+        // A directory that fails part way gives no listing and stays as it was shown.
+        if (done.resultCount() > 0)
+            showListing(done.result(), true);
         for (const std::function<void()> &then : std::exchange(afterListing, {}))
             then();
     });
-    reading->setFuture(QtConcurrent::run([reader, unwanted]() -> std::optional<DirectoryListing> {
+    reading->setFuture(QtConcurrent::run([reader](QPromise<DirectoryListing> &promise) {
         try {
             while (!reader->read(ReadBetweenLooks)) {
-                if (*unwanted)
-                    return std::nullopt;
+                if (promise.isCanceled())
+                    return;
             }
-            return reader->take();
-        } catch (...) { // a read that fails, or memory that runs out, on the way
-            return std::nullopt;
+            promise.addResult(reader->take());
+        } catch (...) { // a read that fails, or memory that runs out, on the way: no listing
         }
     }));
 }
 
 void FileListBox::stopReading()
 {
-    if (readingUnwanted)
-        *readingUnwanted = true;
-    readingUnwanted.reset();
-    reading.reset(); // its result, if it comes, goes nowhere
+    if (!reading)
+        return;
+    reading->cancel(); // the reading stops at its next look, and its result goes nowhere
+    reading.reset();
 }
 
 void FileListBox::whenListed(std::function<void()> then)

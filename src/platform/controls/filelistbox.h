@@ -6,11 +6,9 @@
 #include <QFutureWatcher>
 #include <QListWidget>
 
-#include <atomic>
 #include <exception>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace platform {
@@ -72,9 +70,8 @@ private:
     void stopReading();
 
     QString path;
-    // The background reading of a large directory, with the flag that tells it it is no longer wanted.
-    std::unique_ptr<QFutureWatcher<std::optional<DirectoryListing>>> reading;
-    std::shared_ptr<std::atomic_bool> readingUnwanted;
+    // The background reading of a large directory; cancelling it tells it that it is no longer wanted.
+    std::unique_ptr<QFutureWatcher<DirectoryListing>> reading;
     std::vector<std::function<void()>> afterListing;
 };
 
