@@ -39,6 +39,30 @@ TEST(Directory, NamesInAnyScript)
     EXPECT_EQ(listed, expected);
 }
 
+TEST(Directory, ReadInStepsItListsAsWholeAndSubdirectoriesAloneLeaveTheFilesOut)
+{
+    testsupport::TempDir dir;
+    for (int i = 0; i < 30; ++i)
+        dir.write("f" + std::to_string(i) + ".scr", {});
+    dir.makeDirectory("b");
+    dir.makeDirectory("a");
+    const QString path = QString::fromStdString(dir.path());
+    const platform::DirectoryListing whole = platform::readDirectory(path);
+
+    platform::DirectoryReader reader(path);
+    int steps = 1;
+    while (!reader.read(7))
+        ++steps;
+    const platform::DirectoryListing stepped = reader.take();
+    EXPECT_EQ(steps, 5) << "34 entries with . and .., 7 at a time";
+    EXPECT_EQ(stepped.files, whole.files);
+    EXPECT_EQ(stepped.subdirectories, whole.subdirectories);
+
+    const platform::DirectoryListing directories = platform::readDirectory(path, platform::DirectoryReader::Wanted::SubdirectoriesOnly);
+    EXPECT_EQ(directories.subdirectories, (QStringList { "a", "b" }));
+    EXPECT_TRUE(directories.files.isEmpty());
+}
+
 TEST(Directory, UnreadableDirectoriesRaiseErrors)
 {
     testsupport::TempDir dir;
@@ -66,7 +90,7 @@ TEST(Directory, SortsAsAPersonReads)
 TEST(Directory, TheNameOrderIsAStrictWeakOrderingForAnyNames)
 {
     // ASCII and Arabic-Indic digits, letters in both cases, and a byte that is not UTF-8.
-    const QStringList pieces { "0", "05", "5", "10", "\u0665", "\u0660\u0665", "a", "A", "b", "\u00df", "-", QString(QChar(0xDCE9)) };
+    const QStringList pieces { "0", "05", "5", "10", "007", "12345678901234567890", "\u0665", "\u0660\u0665", "a", "A", "b", "\u00df", "-", QString(QChar(0xDCE9)) };
     std::mt19937 random(10);
     std::uniform_int_distribution<qsizetype> piece(0, pieces.size() - 1);
     std::uniform_int_distribution<int> length(1, 3);
@@ -85,7 +109,8 @@ TEST(Directory, TheNameOrderIsAStrictWeakOrderingForAnyNames)
             for (const QString &c : names)
                 ASSERT_TRUE(!(before(a, b) && before(b, c)) || before(a, c)) << a.toStdString() << " | " << b.toStdString() << " | " << c.toStdString();
         }
-    }    // Sorting a directory gives that same order.
+    }
+    // Sorting a directory gives that same order.
     QStringList sorted = names, expected = names;
     platform::sortNames(sorted);
     std::sort(expected.begin(), expected.end(), before);

@@ -157,6 +157,38 @@ TEST(FileListBox, ReapplyingItsPathKeepsTheSelection)
     EXPECT_EQ(files.FileName(), "") << "another directory starts with nothing selected";
 }
 
+TEST(FileListBox, ALargeDirectoryIsReadAgainInTheBackgroundKeepingTheSelection)
+{
+    Tree tree;
+    for (int i = 0; i < 5000; ++i)
+        tree.dir.write("big/" + std::to_string(i) + ".scr", {});
+    const QString big = tree.path("big");
+    platform::FileListBox files;
+    bool listed = false;
+    files.setPath(big);
+    files.whenListed([&listed] { listed = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&listed] { return listed; }));
+    files.setCurrentRow(2);
+
+    listed = false;
+    files.setPath(big);
+    files.whenListed([&listed] { listed = true; });
+    EXPECT_EQ(files.FileName(), "2.scr") << "while it is read again";
+    ASSERT_TRUE(QTest::qWaitFor([&listed] { return listed; }));
+    EXPECT_EQ(files.FileName(), "2.scr") << "once it is read again";
+    EXPECT_EQ(files.count(), 5000);
+
+    // Another path drops what waited for the reading; a list gone while reading leaves nothing behind.
+    listed = false;
+    files.setPath(big);
+    files.whenListed([&listed] { listed = true; });
+    files.setPath(tree.path());
+    { platform::FileListBox gone; gone.setPath(big); }
+    QTest::qWait(300);
+    EXPECT_FALSE(listed);
+    EXPECT_EQ(texts(files), (QStringList { "a.scr", "b.scr" }));
+}
+
 TEST(FileListBox, MouseAndKeyboardSelectionsRaiseClick)
 {
     Tree tree;
