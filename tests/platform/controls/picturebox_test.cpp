@@ -89,6 +89,29 @@ TEST_P(BothPaths, APixelIsOnScreenAfterOneEventProcessing)
     EXPECT_EQ(onScreen(window).pixel(111, 60), qRgb(220, 220, 220));
 }
 
+TEST_P(BothPaths, EveryPixelSetBetweenTwoEventProcessingsReachesTheScreen)
+{
+    // The whole picture at once: on X11 more pixels than one request carries.
+    QWidget window;
+    window.resize(256, 192);
+    platform::PictureBox box(256, 192, &window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    platform::QtRunTime runtime;
+    GetParam().use(box, runtime);
+    runtime.doEvents();
+    std::vector<testsupport::Rgb> expected;
+    for (int y = 0; y < 192; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const int red = x, green = y, blue = (x * y) & 0xFF;
+            box.PSet(x, y, platform::Rgb(red, green, blue));
+            expected.push_back({ red, green, blue });
+        }
+    runtime.doEvents();
+    EXPECT_EQ(pixelsOf(onScreen(window)), expected);
+}
+
 TEST_P(BothPaths, KeepsItsPictureUnderAWidgetInFront)
 {
     QWidget window;
