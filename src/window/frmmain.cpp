@@ -10,6 +10,7 @@
 #include "platform/controls/picturebox.h"
 #include "platform/runtime/runtimeerror.h"
 #include "screen/screenlayout.h"
+#include "window/browser.h"
 #include "window/designedlayout.h"
 
 #include <QApplication>
@@ -87,6 +88,8 @@ frmMain::frmMain()
     setTabOrder(Dir1, File1);
 
     setAcceptDrops(true);
+    // With the panel hidden, keys and the wheel over the picture step through the file list.
+    new Browser(File1, frameNavigator, this, pb);
     runtime.setBeforeEvents([this] { pb->Refresh(); });
     pb->setRefreshedByRunTime(true);
 

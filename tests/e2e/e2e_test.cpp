@@ -1,5 +1,5 @@
 // The real program under an X server, driven as a user drives it: menu, directory list, file list,
-// and closing the window; what it draws is read back from the screen.
+// a key that browses, and closing the window; what it draws is read back from the screen.
 #include "e2e/harness.h"
 #include "support/tempdir.h"
 
@@ -46,11 +46,15 @@ TEST(EndToEnd, AUserOpensScreensFromTheNavigatorAndClosesTheWindowWhileOneIsDraw
     xdotool("key Down");
     EXPECT_TRUE(waitUntil([&] { return picture() == second; })) << "the second screen was not drawn exactly";
 
-    // Once more, back up to the first; while it builds up, the panel shown over it stays as it is:
+    // With the panel hidden, Left goes back to the first screen.
+    xdotool("key Left");
+    EXPECT_TRUE(waitUntil([&] { return picture() == first; })) << "Left did not draw the previous screen";
+
+    // Once more, down to the second; while it builds up, the panel shown over it stays as it is:
     // nothing is drawn over it. Then close the window.
     openPanel();
-    xdotool("key Up");
-    ASSERT_TRUE(waitUntil([&] { return picture() != second; }, 20s)) << "the first screen did not start";
+    xdotool("key Down");
+    ASSERT_TRUE(waitUntil([&] { return picture() != first; }, 20s)) << "the second screen did not start";
     openPanel();
     const auto panelNow = picture();
     std::this_thread::sleep_for(300ms);

@@ -11,6 +11,7 @@
 #include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -137,6 +138,28 @@ bool FileListBox::selectName(const QString &name)
         }
     }
     return false;
+}
+
+void FileListBox::browse(Step step, int names)
+{
+    handleGesture([&] {
+        const int last = count() - 1;
+        const int row = selectedRow();
+        switch (step) {
+        case Step::Next:
+            select(row < 0 ? 0 : std::min(row + names, last));
+            break;
+        case Step::Previous:
+            select(row < 0 ? last : std::max(row - names, 0));
+            break;
+        case Step::First:
+            select(0);
+            break;
+        case Step::Last:
+            select(last);
+            break;
+        }
+    });
 }
 
 QString FileListBox::nameAt(int row) const

@@ -39,6 +39,13 @@ public:
     // and changes nothing, when no such file is listed.
     bool selectName(const QString &name);
 
+    // Where a browsing step moves the selection.
+    enum class Step { Next, Previous, First, Last };
+    // Moves the selection as the user's own keys in the list would, by this many names for Next and
+    // Previous, and raises Click once when that selected another name. It stops at either end of
+    // the list; with nothing selected, Next and First select the first name, Previous and Last the last.
+    void browse(Step step, int names = 1);
+
 signals:
     // The user selected a name: a press of the left button on it (the one already selected too),
     // or a key that moved the selection (arrows, Home, End, Page Up, Page Down, typing a name).
