@@ -10,8 +10,23 @@ install(FILES ${data}/${TARNVEL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL
 install(FILES ${data}/tarnvel-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tarnvel.xml)
 install(FILES ${data}/tarnvel.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
 install(FILES ${data}/tarnvel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${data}/tarnvel.1 ${data}/tarnvel-thumbnailer.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${data}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${data}/tarnvel.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tarnvel)
+
+# The manual pages and the changelog are installed compressed, as Debian keeps them; -n leaves the
+# name and time out, so that the same text always gives the same bytes.
+foreach(page tarnvel.1 tarnvel-thumbnailer.1 changelog)
+  set(compressed ${CMAKE_CURRENT_BINARY_DIR}/compressed/${page}.gz)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/compressed
+    COMMAND gzip -9n -c ${data}/${page} > ${compressed}
+    DEPENDS ${data}/${page})
+  list(APPEND compressed_files ${compressed})
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${compressed_files})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/tarnvel.1.gz ${CMAKE_CURRENT_BINARY_DIR}/compressed/tarnvel-thumbnailer.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Bitmap icons for desktops that do not draw SVG, rendered from the SVG when rsvg-convert is there.
 find_program(RSVG_CONVERT rsvg-convert)
@@ -34,7 +49,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarnvel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Tarnvel developers")
-set(CPACK_PACKAGE_CONTACT "The Tarnvel developers")
+set(CPACK_PACKAGE_CONTACT "The Tarnvel developers <tarnvel@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer of ZX Spectrum screen files, drawn as the machine drew them")
 set(CPACK_PACKAGE_DESCRIPTION "Tarnvel shows ZX Spectrum screen files (raw 6912-byte display dumps) and
 lets you watch them build up: first the bitmap in grey on black, in thirds
@@ -45,7 +60,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_STRIP_FILES ON)
+# The programs are stripped as Debian strips them, debugging information and the compiler's notes
+# included; the build tree keeps them for the developer.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/strip.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, hicolor-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, shared-mime-info, desktop-file-utils")
 include(CPack)
