@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
         preview = screenThumbnail(input, int(size));
     } catch (const platform::RunTimeError &error) {
         std::fprintf(stderr, "tarnvel-thumbnailer: %s: %s%s%s\n%s\n", input.c_str(), error.message().c_str(),
-                     error.reason().empty() ? "" : ": ", error.reason().c_str(), platform::RunTimeError::adviceFor(error.number()));
+                     error.reason().empty() ? "" : ": ", error.reason().c_str(), error.advice());
         return ExitFailure;
     }
 

@@ -13,7 +13,6 @@
 #include "window/browser.h"
 #include "window/designedlayout.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -96,6 +95,8 @@ frmMain::frmMain()
     connect(open, &QAction::triggered, this, &frmMain::open_Click);
     connect(Drive1, &platform::DriveListBox::Change, this, &frmMain::Drive1_Change);
     connect(Dir1, &platform::DirListBox::Change, this, &frmMain::Dir1_Change);
+    // A folder that cannot be opened is reported like a file that cannot, and the program goes on.
+    connect(Dir1, &platform::DirListBox::OpenFailed, this, [this](const platform::RunTimeError &error) { platform::showErrorReport(this, error); });
     connect(File1, &platform::FileListBox::Click, this, &frmMain::File1_Click);
     connect(Drive1, &platform::DriveListBox::Fault, this, &frmMain::endWithFault);
     connect(Dir1, &platform::DirListBox::Fault, this, &frmMain::endWithFault);
@@ -275,9 +276,9 @@ void frmMain::dropEvent(QDropEvent *event)
             else
                 open_Click(); // not listed (a hidden file, or gone): the panel shows where it was
         });
-    } catch (const platform::RunTimeError &) {
-        // The directory cannot be entered: the lists stay where they are.
-        QApplication::beep();
+    } catch (const platform::RunTimeError &error) {
+        // The directory cannot be entered: the lists stay where they are, and the report says why.
+        platform::showErrorReport(this, error);
     } catch (...) {
         endWithFault(std::current_exception());
     }

@@ -235,17 +235,34 @@ TEST_F(Navigator, DirectoriesLargeDeepUnreadableOrGoneAreListedOrRefused)
     EXPECT_EQ(Dir1()->Path(), q(deep));
     EXPECT_EQ(Dir1()->count(), Dir1()->currentRow() + 1) << "the chain down to it, and no subdirectories";
 
-    // Unreadable: opening it beeps and the lists stay.
-    const std::string locked = dir.makeDirectory("locked");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
-    std::filesystem::permissions(locked, std::filesystem::perms::none);
-    Dir1()->setPath(q(dir.path()));
+    // Unreadable (no permission at all, or only to pass through) or gone: opening it is reported
+    // with its reason, and the lists stay.
+    const struct
     {
+        const char *name;
+        std::filesystem::perms mode;
+        const char *report;
+    } refused[] = {
+        { "locked", std::filesystem::perms::none, "Run-time error '70':" },
+        { "passOnly", std::filesystem::perms(0111), "Run-time error '70':" },
+        { "gone", std::filesystem::perms(0755), "Run-time error '76':" },
+    };
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    for (const auto &r : refused)
+        std::filesystem::permissions(dir.makeDirectory(r.name), r.mode);
+    Dir1()->setPath(q(dir.path()));
+    std::filesystem::remove(dir.path() + "/gone");
+    for (const auto &r : refused) {
+        ReportCatcher reports;
         testsupport::Unprivileged user;
-        Dir1()->setCurrentRow(static_cast<int>(Dir1()->row(Dir1()->findItems("locked", Qt::MatchEndsWith).first())));
+        Dir1()->setCurrentRow(static_cast<int>(Dir1()->row(Dir1()->findItems(r.name, Qt::MatchEndsWith).first())));
         QTest::keyClick(Dir1(), Qt::Key_Return);
-        EXPECT_EQ(Dir1()->Path(), q(dir.path()));
-        EXPECT_EQ(File1()->Path(), q(dir.path()));
+        EXPECT_EQ(Dir1()->Path(), q(dir.path())) << r.name;
+        EXPECT_EQ(File1()->Path(), q(dir.path())) << r.name;
+        ASSERT_EQ(reports.texts.size(), 1) << r.name;
+        EXPECT_TRUE(reports.texts[0].startsWith(r.report)) << reports.texts[0].toStdString();
+        EXPECT_TRUE(reports.texts[0].contains(q(dir.path() + "/" + r.name))) << reports.texts[0].toStdString();
+        EXPECT_TRUE(reports.texts[0].contains("folder")) << "the advice is about a folder: " << reports.texts[0].toStdString();
     }
 
     // Removed while shown: choosing a file in it is reported, and the program goes on.

@@ -30,7 +30,7 @@ DirectoryReader::DirectoryReader(const QString &path, Wanted wanted)
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
             throw RunTimeError(RunTimeError::PathNotFound, where.toStdString(), "No such directory");
-        throw RunTimeError::fromErrno(error, where.toStdString());
+        throw RunTimeError::fromErrno(error, where.toStdString(), RunTimeError::Subject::Folder);
     }
 }
 
@@ -41,7 +41,7 @@ bool DirectoryReader::read(qsizetype count)
         const dirent *entry = ::readdir(dir.get());
         if (!entry) {
             if (errno != 0)
-                throw RunTimeError::fromErrno(errno, where.toStdString());
+                throw RunTimeError::fromErrno(errno, where.toStdString(), RunTimeError::Subject::Folder);
             return true;
         }
         const char *name = entry->d_name;

@@ -6,7 +6,6 @@
 #include "platform/runtime/filename.h"
 #include "platform/runtime/runtimeerror.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QStyle>
@@ -125,8 +124,8 @@ void DirListBox::openItem(QListWidgetItem *item)
         return;
     try {
         setPath(item->data(Qt::UserRole).toString());
-    } catch (const RunTimeError &) {
-        QApplication::beep(); // the directory cannot be entered; the list stays where it was
+    } catch (const RunTimeError &error) {
+        emit OpenFailed(error); // the directory cannot be entered; the list stays where it was
     } catch (...) {
         emit Fault(std::current_exception());
     }

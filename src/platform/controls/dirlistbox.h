@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/controls/drive.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <QIcon>
 #include <QListWidget>
@@ -30,6 +31,8 @@ public:
 signals:
     // The current directory changed, by the user or by code.
     void Change();
+    // The user opened a directory that cannot be entered; the list stays where it was.
+    void OpenFailed(const platform::RunTimeError &error);
     // Something other than a run-time error went wrong in one of the list's own event handlers.
     void Fault(std::exception_ptr error);
 

@@ -17,7 +17,7 @@ QString errorReportText(const RunTimeError &error)
         text += QStringLiteral("\n\n") + displayFileName(decodeFileName(QByteArray::fromStdString(error.path())));
     if (!error.reason().empty())
         text += QStringLiteral("\n(") + QString::fromLocal8Bit(error.reason()) + QStringLiteral(")");
-    text += QStringLiteral("\n\n") + QString::fromUtf8(RunTimeError::adviceFor(error.number()));
+    text += QStringLiteral("\n\n") + QString::fromUtf8(error.advice());
     return text;
 }
 

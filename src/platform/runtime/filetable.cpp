@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -46,7 +47,10 @@ int openRegularFile(const std::string &path)
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(handle);
-        throw RunTimeError(RunTimeError::PathFileAccessError, path, S_ISDIR(info.st_mode) ? "Is a directory" : "Not a regular file");
+        // A folder says so as opening it would; a device, pipe or socket has no system error of its own.
+        if (S_ISDIR(info.st_mode))
+            throw RunTimeError(RunTimeError::PathFileAccessError, path, std::strerror(EISDIR), EISDIR);
+        throw RunTimeError(RunTimeError::PathFileAccessError, path, "Not a regular file");
     }
     const std::string throughHandle = "/proc/self/fd/" + std::to_string(handle);
     int descriptor = ::open(throughHandle.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);

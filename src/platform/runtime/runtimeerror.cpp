@@ -6,11 +6,13 @@
 
 namespace platform {
 
-RunTimeError::RunTimeError(int number, std::string path, std::string reason)
+RunTimeError::RunTimeError(int number, std::string path, std::string reason, int systemError, Subject subject)
     : std::runtime_error(messageFor(number))
     , numberValue(number)
     , pathValue(std::move(path))
     , reasonValue(std::move(reason))
+    , systemErrorValue(systemError)
+    , subjectValue(subject)
 {
 }
 
@@ -33,23 +35,36 @@ const char *RunTimeError::messageFor(int number)
     return "Application-defined or object-defined error";
 }
 
-const char *RunTimeError::adviceFor(int number)
+const char *RunTimeError::advice() const
 {
-    switch (number) {
+    switch (numberValue) {
     case OutOfMemory: return "The computer ran out of memory: close other programs and try again.";
     case BadFileNameOrNumber: return "The file's name cannot be used as it is: rename the file or move it to a shorter path.";
     case FileNotFound: return "The file no longer exists: it may have been moved, renamed or deleted, so choose another.";
     case DeviceIOError: return "The disk could not be read: check that it is still connected and not damaged, then try again.";
     case TooManyFiles: return "Too many files are open on this computer: close some programs and try again.";
     case DeviceUnavailable: return "The drive is not available: check that it is connected or inserted, then choose it again.";
-    case PermissionDenied: return "You may not read this file: ask its owner for access, or copy it to a place where you can.";
-    case PathFileAccessError: return "This is not a screen file but a folder, a device or a pipe: choose a file instead.";
+    case PermissionDenied:
+        if (subjectValue == Subject::Folder)
+            return "You may not open this folder: ask its owner for access, or choose another.";
+        return "You may not read this file: ask its owner for access, or copy it to a place where you can.";
     case PathNotFound: return "The folder no longer exists: it may have been moved, renamed or deleted, so choose another.";
+    case PathFileAccessError:
+        // One number for every way a path can be unusable as a file: each cause has its own advice.
+        switch (systemErrorValue) {
+        case 0: return "This is not a screen file but a device, a pipe or a socket: choose a file instead.";
+        case EISDIR: return "This is a folder, not a screen file: open it in the directory list instead.";
+        case ELOOP: return "This name is a link that leads back to itself, or through too many other links: choose what it should lead to instead.";
+        case EBUSY:
+        case ETXTBSY: return "The system is using this file and will not let it be read now: try again later, or choose another.";
+        case EAGAIN: return "The file changed while it was being opened: choose it again.";
+        default: return "The system will not open this for reading: choose another file.";
+        }
     }
     return "Something went wrong inside Tarnvel itself: please start it again.";
 }
 
-RunTimeError RunTimeError::fromErrno(int errnoValue, const std::string &path)
+RunTimeError RunTimeError::fromErrno(int errnoValue, const std::string &path, Subject subject)
 {
     int number = PathFileAccessError;
     switch (errnoValue) {
@@ -67,7 +82,7 @@ RunTimeError RunTimeError::fromErrno(int errnoValue, const std::string &path)
     case ENOMEM: number = OutOfMemory; break;
     default: break; // EISDIR, ELOOP, EBUSY and the rest: the path cannot be used as asked
     }
-    return RunTimeError(number, path, std::strerror(errnoValue));
+    return RunTimeError(number, path, std::strerror(errnoValue), errnoValue, subject);
 }
 
 } // namespace platform

@@ -25,14 +25,19 @@ public:
         PathNotFound = 76,
     };
 
-    RunTimeError(int number, std::string path = {}, std::string reason = {});
+    // What the path names: the advice differs for a folder the user tried to open.
+    enum class Subject { File, Folder };
+
+    // systemError is the errno value behind the error, 0 when there is none.
+    RunTimeError(int number, std::string path = {}, std::string reason = {}, int systemError = 0, Subject subject = Subject::File);
 
     // The error for a failed system call on path, from its errno value.
-    static RunTimeError fromErrno(int errnoValue, const std::string &path);
+    static RunTimeError fromErrno(int errnoValue, const std::string &path, Subject subject = Subject::File);
 
     static const char *messageFor(int number);
-    // One plain sentence about what went wrong and what to do, for someone who is no programmer.
-    static const char *adviceFor(int number);
+    // One plain sentence about what went wrong and what to do, for someone who is no programmer:
+    // for the number, and where one number covers several causes, for the cause.
+    const char *advice() const;
 
     int number() const { return numberValue; }
     std::string message() const { return what(); }
@@ -45,6 +50,8 @@ private:
     int numberValue;
     std::string pathValue;
     std::string reasonValue;
+    int systemErrorValue;
+    Subject subjectValue;
 };
 
 } // namespace platform

@@ -120,11 +120,13 @@ TEST(DirListBox, AnUnreadablePathFailsAndChangesNothing)
     EXPECT_EQ(texts(dirs), before);
     EXPECT_EQ(changes.count(), 0);
 
-    // A directory removed after it was listed: opening it beeps and stays.
+    // A directory removed after it was listed: opening it says why and stays.
+    QSignalSpy failures(&dirs, &platform::DirListBox::OpenFailed);
     std::filesystem::remove(tree.dir.path() + "/empty");
     dirs.setCurrentRow(static_cast<int>(texts(dirs).indexOf("empty")));
     QTest::keyClick(&dirs, Qt::Key_Return);
     EXPECT_EQ(dirs.Path(), tree.path());
+    EXPECT_EQ(failures.count(), 1);
 }
 
 TEST(FileListBox, ListsTheFilesOfItsPath)
