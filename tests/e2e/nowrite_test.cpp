@@ -1,5 +1,5 @@
 // A whole session of the real program, traced: it writes, creates, renames and removes nothing,
-// anywhere, and leaves its home and XDG folders empty.
+// anywhere, starts no other process (no session bus either), and leaves its home and XDG folders empty.
 #include "e2e/harness.h"
 #include "support/tempdir.h"
 
@@ -51,10 +51,12 @@ TEST(EndToEnd, AWholeSessionWritesNothingAnywhere)
     std::filesystem::permissions(home.path() + "/XDG_RUNTIME_DIR", std::filesystem::perms::owner_all);
     const std::string trace = logs.path() + "/trace";
 
-    std::string traced = "trace=open,openat,openat2";
+    // Started with no session bus, where a D-Bus library left to itself would launch one for the
+    // display; execve shows every program started, the traced one first.
+    std::string traced = "trace=execve,open,openat,openat2";
     for (const std::string &call : ChangingCalls)
         traced += "," + call;
-    const std::vector<std::string> tracer { "strace", "-f", "--seccomp-bpf", "-qq", "-o", trace, "-e", traced };
+    const std::vector<std::string> tracer { "env", "-u", "DBUS_SESSION_BUS_ADDRESS", "strace", "-f", "--seccomp-bpf", "-qq", "-o", trace, "-e", traced };
     Session session(display, dir.path(), tracer, environment);
     ASSERT_TRUE(session.start()) << "the window did not appear";
     // Each choice hides the panel; "open" brings it back with the keyboard in the file list.
@@ -98,8 +100,12 @@ TEST(EndToEnd, AWholeSessionWritesNothingAnywhere)
 
     std::ifstream in(trace);
     ASSERT_TRUE(in) << "no trace: is strace installed?";
-    int calls = 0;
+    int calls = 0, started = 0;
     for (std::string line; std::getline(in, line); ++calls) {
+        if (line.find(" execve(") != std::string::npos && line.find(" = 0") != std::string::npos) {
+            EXPECT_EQ(++started, 1) << "a process started: " << line;
+            continue;
+        }
         // A call that failed changed nothing (Qt tries to make its runtime folder, which exists);
         // /dev/null keeps nothing that is written to it.
         if (line.find(" = -1 ") != std::string::npos || line.find("\"/dev/null\"") != std::string::npos)
