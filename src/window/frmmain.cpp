@@ -89,8 +89,7 @@ frmMain::frmMain()
     setAcceptDrops(true);
     // With the panel hidden, keys and the wheel over the picture step through the file list.
     new Browser(File1, frameNavigator, this, pb);
-    runtime.setBeforeEvents([this] { pb->Refresh(); });
-    pb->setRefreshedByRunTime(true);
+    pb->drawBeforeEventsOf(runtime);
 
     connect(open, &QAction::triggered, this, &frmMain::open_Click);
     connect(Drive1, &platform::DriveListBox::Change, this, &frmMain::Drive1_Change);

@@ -1,20 +1,15 @@
 // The picture box: a retained image painted in whole device pixels per area pixel, never smoothed.
 #include "platform/controls/picturebox.h"
 
-#include "platform/controls/x11pixelwriter.h"
+#include "platform/drawing/directdrawer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QBackingStore>
-#include <QCoreApplication>
-#include <QGuiApplication>
-#include <QWindow>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace platform {
 
@@ -33,15 +28,6 @@ QAccessibleInterface *accessibleGraphic(const QString &className, QObject *objec
     return nullptr;
 }
 
-// The event that draws the pixels set since the last event processing.
-constexpr QEvent::Type FlushPixels = QEvent::User;
-
-bool onX11()
-{
-    static const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
-    return x11;
-}
-
 // Division that rounds towards minus infinity, for device positions left of the picture.
 int floorDiv(int a, int b)
 {
@@ -53,6 +39,7 @@ int floorDiv(int a, int b)
 PictureBox::PictureBox(int width, int height, QWidget *parent)
     : QWidget(parent)
     , picture(width, height, QImage::Format_RGB32)
+    , drawer(new DirectDrawer(*this))
 {
     QAccessible::removeFactory(accessibleGraphic); // installed once, however many boxes there are
     QAccessible::installFactory(accessibleGraphic);
@@ -83,151 +70,31 @@ void PictureBox::PSet(int x, int y, Colour colour)
     if (!picture.valid(x, y))
         return;
     picture.setPixel(x, y, toQRgb(colour));
-    if (collecting) { // drawn with the others set since the last event processing
-        pending |= QRect(x, y, 1, 1);
-        return;
-    }
-    if (!drawsDirectly()) {
+    // The cheap path draws the pixels set until the next event processing straight into the
+    // backing store; otherwise each pixel takes a paint cycle.
+    if (!drawer->take(x, y))
         update(boxRectOf(QRect(x, y, 1, 1)));
-        return;
-    }
-    // The cheap path: a posted event draws the pixels set until then straight into the backing
-    // store when events are next processed, instead of a whole paint cycle per pixel.
-    pending |= QRect(x, y, 1, 1);
-    collecting = true;
-    if (!refreshedByRunTime)
-        QCoreApplication::postEvent(this, new QEvent(FlushPixels));
+}
+
+void PictureBox::setDirectDrawing(bool allowed)
+{
+    drawer->setAllowed(allowed);
 }
 
 bool PictureBox::drawsDirectly() const
 {
-    // Only raster backing stores that take painting at any time between frames (X11, and the
-    // offscreen platform of the tests), only at one device pixel per logical pixel (elsewhere
-    // the paint event places the blocks on device pixels), and only on a shown window.
-    static const bool rasterPlatform = onX11() || QGuiApplication::platformName() == QLatin1String("offscreen");
-    if (!directAllowed || !rasterPlatform || !isVisible() || testAttribute(Qt::WA_NativeWindow))
-        return false;
-    const QWidget *top = window();
-    const QWindow *shown = top->windowHandle();
-    // A window resized since its last paint still has a backing store of the old size: the paint
-    // path resizes it first.
-    return shown && shown->isExposed() && shown->devicePixelRatio() == 1 && top->backingStore()
-        && top->backingStore()->size() == top->size();
+    return drawer->applies();
 }
 
-template <typename Clip, typename Cut> void PictureBox::forEachEdge(Clip &&clip, Cut &&cut) const
+void PictureBox::drawBeforeEventsOf(QtRunTime &runtime)
 {
-    // Each parent's rectangle, and every widget stacked in front of the box or of one of its
-    // parents, in the window's coordinates.
-    const QWidget *top = window();
-    for (const QWidget *w = this; w != top; w = w->parentWidget()) {
-        const QWidget *parent = w->parentWidget();
-        const QPoint parentCorner = parent == top ? QPoint(0, 0) : parent->mapTo(top, QPoint(0, 0));
-        clip(QRect(parentCorner, parent->size()));
-        const QObjectList &siblings = parent->children();
-        for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(w)) + 1; i < siblings.size(); ++i) {
-            const auto *front = qobject_cast<const QWidget *>(siblings[i]);
-            if (front && front->isVisible() && !front->isWindow())
-                cut(QRect(parentCorner + front->pos(), front->size()));
-        }
-    }
+    drawer->drawBeforeEventsOf(runtime);
 }
 
-QRegion PictureBox::uncoveredRegion() const
+QPoint PictureBox::deviceCorner() const
 {
-    QRegion region(QRect(mapTo(window(), QPoint(0, 0)), size()));
-    forEachEdge([&region](const QRect &parent) { region &= parent; }, [&region](const QRect &front) { region -= front; });
-    return region;
-}
-
-bool PictureBox::whollyUncovered(const QRect &target) const
-{
-    bool whole = true;
-    forEachEdge([&](const QRect &parent) { whole = whole && parent.contains(target); },
-                [&](const QRect &front) { whole = whole && !front.intersects(target); });
-    return whole;
-}
-
-void PictureBox::Refresh()
-{
-    if (!collecting)
-        return;
-    collecting = false;
-    flushPending(true); // no event has been handled since the pixels were set: nothing has changed
-}
-
-bool PictureBox::event(QEvent *event)
-{
-    if (event->type() != FlushPixels)
-        return QWidget::event(event);
-    collecting = false;
-    flushPending(false);
-    return true;
-}
-
-void PictureBox::flushPending(bool stillDirect)
-{
-    const QRect pixels = std::exchange(pending, QRect());
-    if (pixels.isEmpty())
-        return;
-    if (!stillDirect && !drawsDirectly()) { // hidden or moved to another screen since
-        update(boxRectOf(pixels));
-        return;
-    }
-    QWidget *top = window();
-    const int block = blockSizeAt(1); // drawn directly only at one device pixel per logical pixel
-    const QPoint corner = mapTo(top, QPoint(0, 0));
-    const QRect target(corner + pixels.topLeft() * block, pixels.size() * block);
-    // Never over what lies in front of the picture, such as the navigator panel: what shows there
-    // (a widget in front may let some of the picture through) is left to the paint path.
-    QRegion visible(target);
-    if (!whollyUncovered(target)) {
-        visible = uncoveredRegion().intersected(target);
-        const QRegion covered = QRegion(target).subtracted(visible);
-        if (!covered.isEmpty())
-            update(covered.boundingRect().translated(-corner));
-        if (visible.isEmpty())
-            return;
-    }
-    QBackingStore *store = top->backingStore();
-    store->beginPaint(visible);
-    QPaintDevice *device = store->paintDevice();
-    QImage *image = device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
-    const bool plain = image && image->devicePixelRatio() == 1
-        && (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32
-            || image->format() == QImage::Format_ARGB32_Premultiplied);
-    if (plain && !image->rect().contains(visible.boundingRect())) { // never past the store's image
-        store->endPaint();
-        update(boxRectOf(pixels));
-        return;
-    }
-    if (plain) {
-        // The usual X11 and offscreen stores: 32-bit pixels in QRgb's layout, written opaque.
-        for (const QRect &part : visible) {
-            for (int y = part.top(); y <= part.bottom(); ++y) {
-                const QRgb *from = reinterpret_cast<const QRgb *>(picture.constScanLine((y - corner.y()) / block));
-                auto *to = reinterpret_cast<QRgb *>(image->scanLine(y));
-                for (int x = part.left(); x <= part.right(); ++x)
-                    to[x] = from[(x - corner.x()) / block] | 0xFF000000u;
-            }
-        }
-    } else {
-        QPainter painter(device);
-        painter.setClipRegion(visible);
-        painter.drawImage(target, picture, pixels);
-    }
-    store->endPaint();
-    // On X11 the same pixels go to the window in one small request of our own: Qt's flush would
-    // also ask the server to report back, for every pixel.
-    if (plain && onX11()) {
-        if (!x11 || x11->window() != top->windowHandle())
-            x11 = std::make_unique<X11PixelWriter>(top->windowHandle());
-        if (x11->canWrite()) {
-            x11->put(*image, visible);
-            return;
-        }
-    }
-    store->flush(visible, top->windowHandle());
+    const QPointF corner = QPointF(mapTo(window(), QPoint(0, 0))) * devicePixelRatioF();
+    return QPoint(qRound(corner.x()), qRound(corner.y()));
 }
 
 int PictureBox::blockSizeAt(qreal devicePixelRatio) const

@@ -20,12 +20,26 @@ QImage onScreen(QWidget &window)
     return QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-std::vector<testsupport::Rgb> pixelsOf(const QImage &image, QPoint topLeft = {})
+// Area pixel (x, y) as the device pixels of box's window show it: the colour of its block when
+// every device pixel of the block has it, and an impossible colour when they differ.
+QRgb shownPixel(const QImage &device, const platform::PictureBox &box, int x, int y)
+{
+    const int block = box.blockSize();
+    const QPoint corner = box.deviceCorner() + QPoint(x, y) * block;
+    const QRgb colour = device.pixel(corner);
+    for (int dy = 0; dy < block; ++dy)
+        for (int dx = 0; dx < block; ++dx)
+            if (device.pixel(corner + QPoint(dx, dy)) != colour)
+                return 0x01020304u;
+    return colour & 0xFFFFFFu;
+}
+
+std::vector<testsupport::Rgb> shownPicture(const QImage &device, const platform::PictureBox &box)
 {
     std::vector<testsupport::Rgb> pixels;
     for (int y = 0; y < 192; ++y)
         for (int x = 0; x < 256; ++x) {
-            const QRgb c = image.pixel(topLeft.x() + x, topLeft.y() + y);
+            const QRgb c = shownPixel(device, box, x, y);
             pixels.push_back({ qRed(c), qGreen(c), qBlue(c) });
         }
     return pixels;
@@ -42,10 +56,8 @@ struct DrawingPath
     void use(platform::PictureBox &box, platform::QtRunTime &runtime) const
     {
         box.setDirectDrawing(direct);
-        if (refreshedByRunTime) {
-            box.setRefreshedByRunTime(true);
-            runtime.setBeforeEvents([&box] { box.Refresh(); });
-        }
+        if (refreshedByRunTime)
+            box.drawBeforeEventsOf(runtime);
     }
 };
 
@@ -85,8 +97,8 @@ TEST_P(BothPaths, APixelIsOnScreenAfterOneEventProcessing)
     ASSERT_EQ(box.drawsDirectly(), GetParam().direct) << "the path under test is the one taken";
     box.PSet(100, 50, platform::Rgb(0, 0, 255));
     runtime.doEvents();
-    EXPECT_EQ(onScreen(window).pixel(110, 60), qRgb(0, 0, 255));
-    EXPECT_EQ(onScreen(window).pixel(111, 60), qRgb(220, 220, 220));
+    EXPECT_EQ(shownPixel(onScreen(window), box, 100, 50), qRgb(0, 0, 255) & 0xFFFFFFu);
+    EXPECT_EQ(shownPixel(onScreen(window), box, 101, 50), qRgb(220, 220, 220) & 0xFFFFFFu);
 }
 
 TEST_P(BothPaths, EveryPixelSetBetweenTwoEventProcessingsReachesTheScreen)
@@ -109,7 +121,7 @@ TEST_P(BothPaths, EveryPixelSetBetweenTwoEventProcessingsReachesTheScreen)
             expected.push_back({ red, green, blue });
         }
     runtime.doEvents();
-    EXPECT_EQ(pixelsOf(onScreen(window)), expected);
+    EXPECT_EQ(shownPicture(onScreen(window), box), expected);
 }
 
 TEST_P(BothPaths, KeepsItsPictureUnderAWidgetInFront)
@@ -120,7 +132,7 @@ TEST_P(BothPaths, KeepsItsPictureUnderAWidgetInFront)
     QLabel front(QStringLiteral("front"), &window);
     front.setAutoFillBackground(true);
     front.setStyleSheet(QStringLiteral("background: rgb(0, 128, 0)"));
-    front.setGeometry(50, 50, 40, 40);
+    front.setGeometry(20, 20, 100, 100);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
@@ -131,12 +143,16 @@ TEST_P(BothPaths, KeepsItsPictureUnderAWidgetInFront)
         box.PSet(x, 60, platform::Rgb(255, 255, 0));
     runtime.doEvents();
     const QImage shown = onScreen(window);
-    EXPECT_EQ(shown.pixel(45, 60), qRgb(255, 255, 0));
-    EXPECT_EQ(shown.pixel(60, 60), qRgb(0, 128, 0)) << "the widget in front is not drawn over";
+    EXPECT_EQ(shownPixel(shown, box, 5, 60), qRgb(255, 255, 0) & 0xFFFFFFu);
+    // Every device pixel the widget in front covers, to its edges, is still its own.
+    const QRect frontPixels = QRectF(QPointF(front.pos()) * box.devicePixelRatioF(), QSizeF(front.size()) * box.devicePixelRatioF()).toAlignedRect();
+    const int line = box.deviceCorner().y() + 60 * box.blockSize();
+    for (const int x : { frontPixels.left() + 1, frontPixels.center().x(), frontPixels.right() - 1 })
+        EXPECT_EQ(shown.pixel(x, line), qRgb(0, 128, 0)) << "the widget in front is drawn over at " << x;
     // Once it is gone, the picture beneath is there, drawn while it was covered.
     front.hide();
     runtime.doEvents();
-    EXPECT_EQ(onScreen(window).pixel(60, 60), qRgb(255, 255, 0));
+    EXPECT_EQ(shownPixel(onScreen(window), box, 60, 60), qRgb(255, 255, 0) & 0xFFFFFFu);
 }
 
 TEST_P(BothPaths, AWholeRenderOnScreenEqualsTheDecode)
@@ -159,8 +175,8 @@ TEST_P(BothPaths, AWholeRenderOnScreenEqualsTheDecode)
     ASSERT_EQ(renderer.ShowScreen(), screen::ScreenRenderer::Outcome::Complete);
     runtime.doEvents();
     EXPECT_EQ(runtime.files().openCount(), 0);
-    EXPECT_EQ(pixelsOf(onScreen(window)), testsupport::decodeScreen(bytes));
-    EXPECT_EQ(pixelsOf(window.grab().toImage()), testsupport::decodeScreen(bytes));
+    EXPECT_EQ(shownPicture(onScreen(window), box), testsupport::decodeScreen(bytes));
+    EXPECT_EQ(shownPicture(window.grab().toImage().convertToFormat(QImage::Format_RGB32), box), testsupport::decodeScreen(bytes));
 }
 
 TEST(PictureBox, EachPixelBecomesASharpBlockAtTwiceTheScale)

@@ -1,7 +1,8 @@
 // Pixels put straight into an X11 window with one small request each time, when its format allows.
+// The only code of the program that speaks to the X server.
 #pragma once
 
-#include <QRegion>
+#include "platform/drawing/windowpixelwriter.h"
 
 #include <cstdint>
 #include <vector>
@@ -12,22 +13,19 @@ struct xcb_connection_t;
 
 namespace platform {
 
-class X11PixelWriter
+class X11PixelWriter final : public WindowPixelWriter
 {
 public:
     // A writer for window, or one that cannot write (see canWrite()) when the window is not on
     // X11 or its pixels are not 24-bit colour stored in 32 bits in this machine's byte order.
     explicit X11PixelWriter(QWindow *window);
-    ~X11PixelWriter();
+    ~X11PixelWriter() override;
     X11PixelWriter(const X11PixelWriter &) = delete;
     X11PixelWriter &operator=(const X11PixelWriter &) = delete;
 
     bool canWrite() const { return gc != 0; }
-    QWindow *window() const { return target; }
-
-    // Puts the parts of pixels that lie in region (both in the window's coordinates, in device
-    // pixels), copied from image, and sends the requests at once.
-    void put(const QImage &image, const QRegion &region);
+    QWindow *window() const override { return target; }
+    void put(const QImage &image, const QRegion &region) override;
 
 private:
     QWindow *target;

@@ -1,5 +1,5 @@
 // The X11 pixel writer: PutImage requests on the window itself, so nothing comes back to wait for.
-#include "platform/controls/x11pixelwriter.h"
+#include "platform/drawing/x11/x11pixelwriter.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -51,6 +51,16 @@ bool takesQRgb(xcb_connection_t *connection, xcb_window_t window, std::uint8_t &
 }
 
 } // namespace
+
+std::unique_ptr<WindowPixelWriter> WindowPixelWriter::forWindow(QWindow *window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto writer = std::make_unique<X11PixelWriter>(window);
+    if (!writer->canWrite())
+        return nullptr;
+    return writer;
+}
 
 X11PixelWriter::X11PixelWriter(QWindow *window)
     : target(window)
