@@ -13,11 +13,12 @@
 
 #include <chrono>
 #include <cstdint>
+#include <vector>
 
-double leastDrawingSeconds()
+double leastDrawingSeconds(int block)
 {
     QWidget window;
-    window.resize(screen::ScreenWidth, screen::ScreenHeight);
+    window.resize(screen::ScreenWidth * block, screen::ScreenHeight * block);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("the window was never shown");
@@ -30,13 +31,14 @@ double leastDrawingSeconds()
         xcb_create_gc(connection, gc, id, 0, nullptr);
 
     platform::QtRunTime runtime;
+    std::vector<std::uint32_t> pixels;
     const auto start = std::chrono::steady_clock::now();
     for (int y = 0; y < screen::ScreenHeight; ++y) {
         for (int x = 0; x < screen::ScreenWidth; ++x) {
             if (connection) {
-                const std::uint32_t grey = (x ^ y) & 1 ? 0xFFCDCDCDu : 0xFF000000u;
-                xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, id, gc, 1, 1, std::int16_t(x), std::int16_t(y), 0, 24,
-                              sizeof grey, reinterpret_cast<const std::uint8_t *>(&grey));
+                pixels.assign(std::size_t(block * block), (x ^ y) & 1 ? 0xFFCDCDCDu : 0xFF000000u);
+                xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, id, gc, std::uint16_t(block), std::uint16_t(block), std::int16_t(x * block),
+                              std::int16_t(y * block), 0, 24, std::uint32_t(pixels.size() * 4), reinterpret_cast<const std::uint8_t *>(pixels.data()));
                 xcb_flush(connection);
             }
             runtime.doEvents();

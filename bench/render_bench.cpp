@@ -1,8 +1,8 @@
 // Benchmarks of the render's own work, without its pacing: bit texts, byte reads and whole renders.
 #include "platform/runtime/filetable.h"
-#include "platform/controls/picturearea.h"
+#include "screen/picturearea.h"
 #include "platform/controls/picturebox.h"
-#include "platform/runtime/runtime.h"
+#include "screen/runtime.h"
 #include "screen/bittext.h"
 #include "screen/screenlayout.h"
 #include "screen/screenrenderer.h"
@@ -34,7 +34,7 @@ public:
 };
 
 // Reads the real file; yields cost nothing, so only the render's own work is measured.
-class FileOnly : public platform::RunTime
+class FileOnly : public screen::RunTime
 {
 public:
     explicit FileOnly(const std::string &path) : path(path) {}
@@ -49,11 +49,11 @@ private:
     platform::FileTable files;
 };
 
-class NoPicture : public platform::PictureArea
+class NoPicture : public screen::PictureArea
 {
 public:
     void Cls() override {}
-    void PSet(int x, int y, platform::Colour colour) override { benchmark::DoNotOptimize(x + y + static_cast<int>(colour)); }
+    void PSet(int x, int y, screen::Colour colour) override { benchmark::DoNotOptimize(x + y + static_cast<int>(colour)); }
 };
 
 void ByteToBits(benchmark::State &state)
