@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace screen {
 
 using Colour = std::uint32_t;
 
@@ -18,4 +18,4 @@ constexpr int redOf(Colour colour) { return static_cast<int>(colour & 0xFFu); }
 constexpr int greenOf(Colour colour) { return static_cast<int>(colour >> 8 & 0xFFu); }
 constexpr int blueOf(Colour colour) { return static_cast<int>(colour >> 16 & 0xFFu); }
 
-} // namespace platform
+} // namespace screen

@@ -1,9 +1,9 @@
 // The drawing operations a picture area offers: clear to its background and set one pixel.
 #pragma once
 
-#include "platform/runtime/colour.h"
+#include "screen/colour.h"
 
-namespace platform {
+namespace screen {
 
 class PictureArea
 {
@@ -17,4 +17,4 @@ public:
     virtual void PSet(int x, int y, Colour colour) = 0;
 };
 
-} // namespace platform
+} // namespace screen

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace screen {
 
 class RunTime
 {
@@ -11,7 +11,7 @@ public:
     virtual ~RunTime() = default;
 
     // Reads the byte at a 1-based position of the open file with this number.
-    // Throws RunTimeError when the number is not open or the read fails.
+    // Throws the run time's own error when the number is not open or the read fails.
     virtual void get(int fileNumber, long position, std::uint8_t &byte) = 0;
     // Closes every open file; all numbers are free again.
     virtual void closeAll() = 0;
@@ -21,4 +21,4 @@ public:
     virtual void Sleep(int milliseconds) = 0;
 };
 
-} // namespace platform
+} // namespace screen

@@ -1,9 +1,9 @@
 // The two passes of the renderer: grey-on-black bitmap in file order, then colours cell by cell.
 #include "screen/screenrenderer.h"
 
-#include "platform/runtime/colour.h"
-#include "platform/controls/picturearea.h"
-#include "platform/runtime/runtime.h"
+#include "screen/colour.h"
+#include "screen/picturearea.h"
+#include "screen/runtime.h"
 #include "screen/bittext.h"
 #include "screen/screenlayout.h"
 
@@ -13,12 +13,9 @@ namespace screen {
 
 namespace {
 
-// The screen file is always open as number 1.
-constexpr int ScreenFileNumber = 1;
-
 // Pass 1 shows set bits in grey, clear ones in black.
-constexpr platform::Colour PreviewInk = platform::Rgb(100, 100, 100);
-constexpr platform::Colour PreviewPaper = platform::Rgb(0, 0, 0);
+constexpr screen::Colour PreviewInk = screen::Rgb(100, 100, 100);
+constexpr screen::Colour PreviewPaper = screen::Rgb(0, 0, 0);
 
 // A yield after every pass-1 pixel gives up only the time slice; after every cell it sleeps 2 ms.
 constexpr int PixelPause = 0;
@@ -39,7 +36,7 @@ constexpr std::int16_t BrightLevel = 255;
 
 } // namespace
 
-ScreenRenderer::ScreenRenderer(platform::PictureArea &picture, platform::RunTime &runtime)
+ScreenRenderer::ScreenRenderer(screen::PictureArea &picture, screen::RunTime &runtime)
     : picture(picture)
     , runtime(runtime)
 {
@@ -118,9 +115,9 @@ void ScreenRenderer::drawAttributes()
                     pixel.paperRed = static_cast<std::int16_t>(bitAt(attrBits, PaperRedPosition));
                     pixel.paperGreen = static_cast<std::int16_t>(bitAt(attrBits, PaperGreenPosition));
                     pixel.paperBlue = static_cast<std::int16_t>(bitAt(attrBits, PaperBluePosition));
-                    const platform::Colour colour = pixel.isInk == -1
-                        ? platform::Rgb(pixel.level * pixel.inkRed, pixel.level * pixel.inkGreen, pixel.level * pixel.inkBlue)
-                        : platform::Rgb(pixel.level * pixel.paperRed, pixel.level * pixel.paperGreen, pixel.level * pixel.paperBlue);
+                    const screen::Colour colour = pixel.isInk == -1
+                        ? screen::Rgb(pixel.level * pixel.inkRed, pixel.level * pixel.inkGreen, pixel.level * pixel.inkBlue)
+                        : screen::Rgb(pixel.level * pixel.paperRed, pixel.level * pixel.paperGreen, pixel.level * pixel.paperBlue);
                     picture.PSet(x, y, colour);
                 }
             }

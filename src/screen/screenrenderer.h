@@ -6,19 +6,20 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
+namespace screen {
+
 class PictureArea;
 class RunTime;
-} // namespace platform
 
-namespace screen {
+// The renderer reads the screen from file number 1: whoever chooses the file opens it as that number.
+constexpr int ScreenFileNumber = 1;
 
 class ScreenRenderer
 {
 public:
     enum class Outcome { Complete, Stopped };
 
-    ScreenRenderer(platform::PictureArea &picture, platform::RunTime &runtime);
+    ScreenRenderer(screen::PictureArea &picture, screen::RunTime &runtime);
 
     // Clears the picture, draws the bitmap in grey on black pixel by pixel in file order, then
     // colours it cell by cell from the attributes, yielding after every pixel and every cell,
@@ -55,8 +56,8 @@ private:
     // One processing of pending events, then one sleep; ends the render if a stop was asked for meanwhile.
     void yield(int milliseconds);
 
-    platform::PictureArea &picture;
-    platform::RunTime &runtime;
+    screen::PictureArea &picture;
+    screen::RunTime &runtime;
     bool running = false;
     bool stopRequested = false;
 };

@@ -12,8 +12,8 @@ void ImagePicture::Cls()
     picture.fill(Qt::black);
 }
 
-void ImagePicture::PSet(int x, int y, platform::Colour colour)
+void ImagePicture::PSet(int x, int y, screen::Colour colour)
 {
     if (picture.valid(x, y))
-        picture.setPixel(x, y, qRgb(platform::redOf(colour), platform::greenOf(colour), platform::blueOf(colour)));
+        picture.setPixel(x, y, qRgb(screen::redOf(colour), screen::greenOf(colour), screen::blueOf(colour)));
 }

@@ -8,19 +8,12 @@
 
 #include <algorithm>
 
-namespace {
-
-// The viewer opens its screen file as number 1, and so does the preview.
-constexpr int ScreenFileNumber = 1;
-
-} // namespace
-
 QImage screenThumbnail(const std::string &path, int size)
 {
     platform::FileRunTime runtime;
     ImagePicture picture(screen::ScreenWidth, screen::ScreenHeight);
     screen::ScreenRenderer renderer(picture, runtime);
-    runtime.files().open(ScreenFileNumber, path);
+    runtime.files().open(screen::ScreenFileNumber, path);
     renderer.ShowScreen(); // closes the file however it ends; a failed read throws
 
     if (size >= screen::ScreenWidth) {

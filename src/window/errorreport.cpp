@@ -1,5 +1,5 @@
 // The error report: shown over its window, which takes no input meanwhile but can still be closed.
-#include "platform/runtime/errorreport.h"
+#include "window/errorreport.h"
 
 #include "platform/runtime/filename.h"
 
@@ -8,20 +8,18 @@
 #include <QPointer>
 #include <QWindow>
 
-namespace platform {
-
-QString errorReportText(const RunTimeError &error)
+QString errorReportText(const platform::RunTimeError &error)
 {
     QString text = QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.message()));
     if (!error.path().empty())
-        text += QStringLiteral("\n\n") + displayFileName(decodeFileName(QByteArray::fromStdString(error.path())));
+        text += QStringLiteral("\n\n") + platform::displayFileName(platform::decodeFileName(QByteArray::fromStdString(error.path())));
     if (!error.reason().empty())
         text += QStringLiteral("\n(") + QString::fromLocal8Bit(error.reason()) + QStringLiteral(")");
     text += QStringLiteral("\n\n") + QString::fromUtf8(error.advice());
     return text;
 }
 
-void showErrorReport(QWidget *parent, const RunTimeError &error)
+void showErrorReport(QWidget *parent, const platform::RunTimeError &error)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarnvel"), errorReportText(error), QMessageBox::Ok, parent);
     // Not modal: the window system drops a close request for a window that a modal dialog
@@ -61,5 +59,3 @@ void showErrorReport(QWidget *parent, const RunTimeError &error)
     if (focused && focused->isVisible())
         focused->setFocus(Qt::OtherFocusReason);
 }
-
-} // namespace platform

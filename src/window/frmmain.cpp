@@ -4,13 +4,13 @@
 #include "platform/controls/directory.h"
 #include "platform/controls/dirlistbox.h"
 #include "platform/controls/drivelistbox.h"
-#include "platform/runtime/errorreport.h"
 #include "platform/controls/filelistbox.h"
 #include "platform/runtime/filename.h"
 #include "platform/controls/picturebox.h"
 #include "platform/runtime/runtimeerror.h"
 #include "screen/screenlayout.h"
 #include "window/browser.h"
+#include "window/errorreport.h"
 #include "window/designedlayout.h"
 
 #include <QCloseEvent>
@@ -28,10 +28,7 @@
 
 namespace {
 
-constexpr platform::Colour LightGrey = platform::Rgb(220, 220, 220);
-
-// The screen file is always opened as number 1.
-constexpr int ScreenFileNumber = 1;
+constexpr screen::Colour LightGrey = screen::Rgb(220, 220, 220);
 
 } // namespace
 
@@ -95,7 +92,7 @@ frmMain::frmMain()
     connect(Drive1, &platform::DriveListBox::Change, this, &frmMain::Drive1_Change);
     connect(Dir1, &platform::DirListBox::Change, this, &frmMain::Dir1_Change);
     // A folder that cannot be opened is reported like a file that cannot, and the program goes on.
-    connect(Dir1, &platform::DirListBox::OpenFailed, this, [this](const platform::RunTimeError &error) { platform::showErrorReport(this, error); });
+    connect(Dir1, &platform::DirListBox::OpenFailed, this, [this](const platform::RunTimeError &error) { showErrorReport(this, error); });
     connect(File1, &platform::FileListBox::Click, this, &frmMain::File1_Click);
     connect(Drive1, &platform::DriveListBox::Fault, this, &frmMain::endWithFault);
     connect(Dir1, &platform::DirListBox::Fault, this, &frmMain::endWithFault);
@@ -104,11 +101,11 @@ frmMain::frmMain()
     focusNavigator();
 }
 
-void frmMain::setBackColor(platform::Colour colour)
+void frmMain::setBackColor(screen::Colour colour)
 {
     backColour = colour;
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(platform::redOf(colour), platform::greenOf(colour), platform::blueOf(colour)));
+    palette.setColor(QPalette::Window, QColor(screen::redOf(colour), screen::greenOf(colour), screen::blueOf(colour)));
     client->setPalette(palette);
 }
 
@@ -178,7 +175,7 @@ void frmMain::File1_Click()
     } catch (const platform::RunTimeError &error) {
         // A read failed; the render has closed the file and the picture stays as far as it got.
         describePicture(QStringLiteral("Shows %1 as far as it could be read"));
-        platform::showErrorReport(this, error);
+        showErrorReport(this, error);
     } catch (...) {
         endWithFault(std::current_exception());
     }
@@ -197,7 +194,7 @@ bool frmMain::composeFilePath()
     try {
         File1->setPath(Dir1->Path());
     } catch (const platform::RunTimeError &error) {
-        platform::showErrorReport(this, error);
+        showErrorReport(this, error);
         return false;
     }
     dirPath = Dir1->Path();
@@ -208,11 +205,11 @@ bool frmMain::composeFilePath()
 bool frmMain::openScreenFile()
 {
     try {
-        runtime.files().open(ScreenFileNumber, platform::encodeFileName(filePath).toStdString());
+        runtime.files().open(screen::ScreenFileNumber, platform::encodeFileName(filePath).toStdString());
         return true;
     } catch (const platform::RunTimeError &error) {
         runtime.closeAll();
-        platform::showErrorReport(this, error);
+        showErrorReport(this, error);
         return false;
     }
 }
@@ -237,7 +234,7 @@ void frmMain::endWithError(const platform::RunTimeError &error)
     closing = true;
     render.requestStop(); // in case this click came during a render
     runtime.closeAll();
-    platform::showErrorReport(this, error);
+    showErrorReport(this, error);
     QCoreApplication::exit(EXIT_FAILURE);
 }
 
@@ -277,7 +274,7 @@ void frmMain::dropEvent(QDropEvent *event)
         });
     } catch (const platform::RunTimeError &error) {
         // The directory cannot be entered: the lists stay where they are, and the report says why.
-        platform::showErrorReport(this, error);
+        showErrorReport(this, error);
     } catch (...) {
         endWithFault(std::current_exception());
     }

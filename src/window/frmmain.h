@@ -1,7 +1,7 @@
 // The main window: the picture area, the navigator panel with its three lists, and the file menu.
 #pragma once
 
-#include "platform/runtime/colour.h"
+#include "screen/colour.h"
 #include "platform/runtime/qtruntime.h"
 #include "screen/screenrenderer.h"
 #include "window/scaledlayout.h"
@@ -33,8 +33,8 @@ public:
     // Sets the light-grey backgrounds; called once before the window is first shown.
     void Form_Load();
 
-    platform::Colour BackColor() const { return backColour; }
-    void setBackColor(platform::Colour colour);
+    screen::Colour BackColor() const { return backColour; }
+    void setBackColor(screen::Colour colour);
 
 protected:
     // Closing during a render stops it at its next yield; the program then ends.
@@ -81,6 +81,6 @@ private:
     ScaledLayout scaling;
     platform::QtRunTime runtime;
     screen::ScreenRenderer render;
-    platform::Colour backColour = 0;
+    screen::Colour backColour = 0;
     bool closing = false;
 };

@@ -66,8 +66,7 @@ QSize ScaledLayout::clientSize(int multiple, qreal devicePixelRatio) const
 void ScaledLayout::apply()
 {
     const qreal ratio = client->devicePixelRatioF();
-    currentMultiple = fittingMultiple(client->size(), ratio);
-    const qreal factor = currentMultiple / ratio;
+    const qreal factor = fittingMultiple(client->size(), ratio) / ratio;
     const QPointF margin((client->width() - designed.width() * factor) / 2, (client->height() - designed.height() * factor) / 2);
     for (const Placement &p : std::as_const(placements)) {
         const bool onClient = p.control->parentWidget() == client;

@@ -29,7 +29,6 @@ public:
 
     // Places every control for the client area's present size and device pixel ratio.
     void apply();
-    int multiple() const { return currentMultiple; }
 
 private:
     struct Placement
@@ -42,5 +41,4 @@ private:
     QWidget *client;
     QSize designed;
     QList<Placement> placements;
-    int currentMultiple = 1;
 };

@@ -1,7 +1,7 @@
 // The renderer against a fake picture area and fake run-time services: the calls it makes, where
 // each byte lands, the colours, and files of every length.
-#include "platform/controls/picturearea.h"
-#include "platform/runtime/runtime.h"
+#include "screen/picturearea.h"
+#include "screen/runtime.h"
 #include "screen/screenlayout.h"
 #include "screen/screenrenderer.h"
 #include "support/screendecode.h"
@@ -19,11 +19,11 @@ struct Call
 {
     enum Kind { Cls, PSet, Get, DoEvents, Sleep, CloseAll } kind;
     int a = 0, b = 0;
-    platform::Colour colour = 0;
+    screen::Colour colour = 0;
 };
 
 // Records every call, and keeps the picture as it would look.
-class FakeScreen : public platform::PictureArea, public platform::RunTime
+class FakeScreen : public screen::PictureArea, public screen::RunTime
 {
 public:
     explicit FakeScreen(std::vector<std::uint8_t> file = {}) : file(std::move(file)), picture(256 * 192, Rgb { 1, 2, 3 }) {}
@@ -33,11 +33,11 @@ public:
         calls.push_back({ Call::Cls });
         std::fill(picture.begin(), picture.end(), Rgb { 220, 220, 220 });
     }
-    void PSet(int x, int y, platform::Colour colour) override
+    void PSet(int x, int y, screen::Colour colour) override
     {
         calls.push_back({ Call::PSet, x, y, colour });
         ASSERT_TRUE(x >= 0 && x < 256 && y >= 0 && y < 192) << x << "," << y;
-        picture[static_cast<std::size_t>(y * 256 + x)] = { platform::redOf(colour), platform::greenOf(colour), platform::blueOf(colour) };
+        picture[static_cast<std::size_t>(y * 256 + x)] = { screen::redOf(colour), screen::greenOf(colour), screen::blueOf(colour) };
     }
     void get(int fileNumber, long position, std::uint8_t &byte) override
     {

@@ -131,8 +131,8 @@ TEST_F(MainWindow, AssistiveTechnologyHearsWhatEachControlIsAndWhatThePictureSho
 TEST_F(MainWindow, LightGreyBeforeAnyFile)
 {
     const QColor grey(220, 220, 220);
-    EXPECT_EQ(window.BackColor(), platform::Rgb(220, 220, 220));
-    EXPECT_EQ(pb()->BackColor(), platform::Rgb(220, 220, 220));
+    EXPECT_EQ(window.BackColor(), screen::Rgb(220, 220, 220));
+    EXPECT_EQ(pb()->BackColor(), screen::Rgb(220, 220, 220));
     const QImage client = window.centralWidget()->grab().toImage();
     EXPECT_EQ(client.pixelColor(5, 5), grey);
     EXPECT_EQ(client.pixelColor(395, 280), grey);
@@ -154,7 +154,7 @@ TEST_F(MainWindow, ThePanelHidesThePictureDrawnBeneathIt)
 {
     for (int y = 0; y < 192; ++y)
         for (int x = 0; x < 256; ++x)
-            pb()->PSet(x, y, platform::Rgb(255, 0, 0));
+            pb()->PSet(x, y, screen::Rgb(255, 0, 0));
     QCoreApplication::processEvents();
     const QImage shown = QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage();
     const QPoint clientOrigin = window.centralWidget()->mapTo(&window, QPoint(0, 0));
@@ -181,7 +181,7 @@ TEST_F(MainWindow, OpenShowsThePanelAndOnlyAFileHidesIt)
 
     Dir1()->setPath(q(dir.path()));
     Dir1()->setPath(q(dir.path() + "/sub"));
-    Drive1()->setSource([this] { return QList<platform::Drive> { { q(dir.path()), {}, q(dir.path()) } }; });
+    Drive1()->setSource([this] { return QList<platform::MountedDrive> { { q(dir.path()), {}, q(dir.path()) } }; });
     Drive1()->setCurrentIndex(0);
     EXPECT_TRUE(frameNavigator()->isVisible()) << "the lists do not hide the panel";
 

@@ -25,7 +25,7 @@ protected:
         dir.makeDirectory("other/deeper");
         dir.write("other/deeper/x.scr", {});
         const QString root = q(dir.path());
-        const QList<platform::Drive> drives { { "/", "", "/" }, { root + "/other", "OTHER", root + "/other" }, { root, "HERE", root + "/pictures" } };
+        const QList<platform::MountedDrive> drives { { "/", "", "/" }, { root + "/other", "OTHER", root + "/other" }, { root, "HERE", root + "/pictures" } };
         Drive1()->setSource([drives] { return drives; });
     }
     QStringList files()
@@ -292,7 +292,7 @@ TEST(NavigatorStart, AWorkingDirectoryDeletedBeforeTheStartLeavesTheListsUsable)
     auto *File1 = window.findChild<platform::FileListBox *>("File1");
     EXPECT_EQ(File1->count(), 0);
     EXPECT_EQ(Dir1->count(), 0);
-    Drive1->setSource([&dir] { return QList<platform::Drive> { { q(dir.path()), "", q(dir.path()) } }; });
+    Drive1->setSource([&dir] { return QList<platform::MountedDrive> { { q(dir.path()), "", q(dir.path()) } }; });
     Drive1->setCurrentIndex(0);
     EXPECT_EQ(Dir1->Path(), q(dir.path())) << "a drive can be chosen";
 }

@@ -118,7 +118,7 @@ TEST_F(Renders, AFaultInAListDuringARenderIsReportedAndEndsTheProgramWithAFailur
     Drive1()->setSource([&fail] {
         if (fail)
             throw std::logic_error("drives could not be read");
-        return QList<platform::Drive> { { "/", "", "/" } };
+        return QList<platform::MountedDrive> { { "/", "", "/" } };
     });
     fail = true;
     ReportCatcher reports;

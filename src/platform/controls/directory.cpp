@@ -86,55 +86,12 @@ bool isNumberDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// a against b, run by run: a run of digits by its value, any other run by its characters
-// case-insensitively; a name that runs out first comes first. 0 when alike in that.
-int compareByRuns(QStringView a, QStringView b)
-{
-    qsizetype i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        const bool digitsA = isNumberDigit(a[i]), digitsB = isNumberDigit(b[j]);
-        qsizetype endA = i, endB = j;
-        while (endA < a.size() && isNumberDigit(a[endA]) == digitsA)
-            ++endA;
-        while (endB < b.size() && isNumberDigit(b[endB]) == digitsB)
-            ++endB;
-        QStringView runA = a.sliced(i, endA - i), runB = b.sliced(j, endB - j);
-        int order = 0;
-        if (digitsA && digitsB) {
-            while (runA.size() > 1 && runA.front() == QLatin1Char('0'))
-                runA = runA.sliced(1);
-            while (runB.size() > 1 && runB.front() == QLatin1Char('0'))
-                runB = runB.sliced(1);
-            order = runA.size() != runB.size() ? (runA.size() < runB.size() ? -1 : 1) : runA.compare(runB);
-        } else {
-            order = runA.compare(runB, Qt::CaseInsensitive);
-        }
-        if (order != 0)
-            return order;
-        i = endA;
-        j = endB;
-    }
-    if ((i < a.size()) != (j < b.size()))
-        return j < b.size() ? -1 : 1; // the shorter name first
-    return 0;
-}
-
-} // namespace
-
-bool namesInOrder(const QString &a, const QString &b)
-{
-    // Case-insensitively, run by run; names alike in that compare by their exact characters.
-    const int order = compareByRuns(a, b);
-    return order != 0 ? order < 0 : a < b;
-}
-
-namespace {
-
-// A key of a case-folded name that compares, unit by unit as a plain string, the way
-// compareByRuns() compares the names (its case-insensitive comparison folds them): a text run is its characters and a 0 that ends it (so a shorter run comes
-// first); a digit run is a '0' (which, like any digit, orders it against a text run by the first
-// character, since a text run never starts with a digit), its length without leading zeros, and
-// those digits. Names hold no U+0000, so no character can be confused with the end of a run.
+// A key of a case-folded name that compares, unit by unit as a plain string, the way a person
+// orders names: run by run, a run of digits by its value, any other run by its characters
+// case-insensitively, a name that runs out first first. A text run is its characters and a 0 that
+// ends it (so a shorter run comes first); a digit run is a '0' (which, like any digit, orders it
+// against a text run by the first character, since a text run never starts with a digit), its
+// length without leading zeros, and those digits. Names hold no U+0000, so no character can be confused with the end of a run.
 QString sortKey(QStringView folded)
 {
     QString key;
@@ -167,8 +124,8 @@ QString sortKey(QStringView folded)
 
 void sortNames(QStringList &names)
 {
-    // The order of namesInOrder, with each name turned into a key once, so that each of the many
-    // comparisons of a large directory is a plain comparison of two strings.
+    // Each name is turned into a key once, so that each of the many comparisons of a large
+    // directory is a plain comparison of two strings.
     struct Keyed
     {
         QString key;

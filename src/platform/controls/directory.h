@@ -42,10 +42,9 @@ private:
 // it does not exist, is not a directory or cannot be read.
 DirectoryListing readDirectory(const QString &path, DirectoryReader::Wanted wanted = DirectoryReader::Wanted::Everything);
 
-// Sorts names the way a person expects: letters case-insensitively, digit runs by value.
+// Sorts names the way a person expects: letters case-insensitively, digit runs by value; names
+// alike in that by their exact characters.
 void sortNames(QStringList &names);
-// The order sortNames() uses: whether a comes before b. A strict weak ordering over all names.
-bool namesInOrder(const QString &a, const QString &b);
 
 // Whether path is directory itself or lies below it (a root "/" holds every absolute path).
 bool isWithin(const QString &path, const QString &directory);

@@ -1,4 +1,5 @@
-// The directory list. A click highlights an entry; a double-click or Enter opens it.
+// The directory list: a click only highlights an entry, so that browsing the tree moves nothing
+// else; a double-click or Enter opens it.
 #include "platform/controls/dirlistbox.h"
 
 #include "platform/controls/directory.h"
@@ -33,7 +34,7 @@ QStringList chain(const QString &root, const QString &path)
 
 } // namespace
 
-DirListBox::DirListBox(const platform::Drive &start, QWidget *parent)
+DirListBox::DirListBox(const platform::MountedDrive &start, QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -65,7 +66,7 @@ void DirListBox::setPath(const QString &newPath)
     enter(absolute, !root.isEmpty() && isWithin(absolute, root) ? root : TopRoot);
 }
 
-void DirListBox::setPath(const platform::Drive &drive)
+void DirListBox::setPath(const platform::MountedDrive &drive)
 {
     if (drive.root.isEmpty())
         throw RunTimeError(RunTimeError::DeviceUnavailable);

@@ -18,7 +18,7 @@ class DirListBox : public QListWidget
 public:
     // Starts at the drive's current directory, with the drive's mount point at the top of the chain;
     // with no drive, at the working directory with the chain from "/".
-    explicit DirListBox(const platform::Drive &start = {}, QWidget *parent = nullptr);
+    explicit DirListBox(const platform::MountedDrive &start = {}, QWidget *parent = nullptr);
 
     QString Path() const { return path; }
     // Makes path (absolute, or relative to the current one) the current directory and raises
@@ -26,7 +26,7 @@ public:
     // chain from "/". Throws RunTimeError, and changes nothing, when the directory cannot be read.
     void setPath(const QString &path);
     // Goes to the drive's current directory, with the drive's mount point at the top of the chain.
-    void setPath(const platform::Drive &drive);
+    void setPath(const platform::MountedDrive &drive);
 
 signals:
     // The current directory changed, by the user or by code.

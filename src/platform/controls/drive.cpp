@@ -10,7 +10,7 @@
 
 namespace platform {
 
-QString Drive::displayText() const
+QString MountedDrive::displayText() const
 {
     return label.isEmpty() ? root : root + QStringLiteral(" [") + label + QLatin1Char(']');
 }
@@ -31,9 +31,9 @@ bool isBrowsableMount(const QString &root, const QString &device, const QString 
     return device.startsWith(QLatin1String("/dev/")) && !memoryTypes.contains(fileSystemType);
 }
 
-QList<Drive> systemDrives(const QString &workingDirectory)
+QList<MountedDrive> systemDrives(const QString &workingDirectory)
 {
-    QList<Drive> drives;
+    QList<MountedDrive> drives;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady())
             continue;
@@ -42,16 +42,16 @@ QList<Drive> systemDrives(const QString &workingDirectory)
             continue;
         if (!QFileInfo(root).isDir())
             continue; // a single file bound into the tree
-        if (std::any_of(drives.cbegin(), drives.cend(), [&root](const Drive &d) { return d.root == root; }))
+        if (std::any_of(drives.cbegin(), drives.cend(), [&root](const MountedDrive &d) { return d.root == root; }))
             continue; // the same mount point mounted over itself
-        drives.append(Drive { root, volume.name(), root });
+        drives.append(MountedDrive { root, volume.name(), root });
     }
-    std::sort(drives.begin(), drives.end(), [](const Drive &a, const Drive &b) { return a.root < b.root; });
+    std::sort(drives.begin(), drives.end(), [](const MountedDrive &a, const MountedDrive &b) { return a.root < b.root; });
     assignCurrentDirectories(drives, workingDirectory);
     return drives;
 }
 
-int driveHolding(const QList<Drive> &drives, const QString &path)
+int driveHolding(const QList<MountedDrive> &drives, const QString &path)
 {
     int best = -1;
     for (int i = 0; i < drives.size(); ++i) {
@@ -61,7 +61,7 @@ int driveHolding(const QList<Drive> &drives, const QString &path)
     return best;
 }
 
-void assignCurrentDirectories(QList<Drive> &drives, const QString &workingDirectory)
+void assignCurrentDirectories(QList<MountedDrive> &drives, const QString &workingDirectory)
 {
     const int holder = driveHolding(drives, workingDirectory);
     for (int i = 0; i < drives.size(); ++i)

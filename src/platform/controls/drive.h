@@ -6,7 +6,7 @@
 
 namespace platform {
 
-struct Drive
+struct MountedDrive
 {
     QString root;    // the mount point, e.g. "/" or "/media/anna/DISK"
     QString label;   // the volume label; may be empty
@@ -14,7 +14,7 @@ struct Drive
 
     // The text the drive list shows: the mount point, then the label in brackets if there is one.
     QString displayText() const;
-    bool operator==(const Drive &other) const = default;
+    bool operator==(const MountedDrive &other) const = default;
 };
 
 // Whether a mount is one a user would browse: the root, and the other mounts of real storage
@@ -22,13 +22,13 @@ struct Drive
 bool isBrowsableMount(const QString &root, const QString &device, const QString &fileSystemType);
 
 // The browsable mounts of this machine, sorted by mount point.
-QList<Drive> systemDrives(const QString &workingDirectory);
+QList<MountedDrive> systemDrives(const QString &workingDirectory);
 
 // The index of the drive that holds path: the one whose mount point is its longest prefix; -1 if none.
-int driveHolding(const QList<Drive> &drives, const QString &path);
+int driveHolding(const QList<MountedDrive> &drives, const QString &path);
 
 // Sets each drive's current directory: the working directory for the drive that holds it,
 // the mount point for every other one.
-void assignCurrentDirectories(QList<Drive> &drives, const QString &workingDirectory);
+void assignCurrentDirectories(QList<MountedDrive> &drives, const QString &workingDirectory);
 
 } // namespace platform

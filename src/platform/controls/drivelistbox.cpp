@@ -1,4 +1,4 @@
-// The drive list.
+// The drive list, read again each time it drops down, so that media inserted meanwhile are offered.
 #include "platform/controls/drivelistbox.h"
 
 #include "platform/runtime/filename.h"
@@ -43,41 +43,41 @@ void DriveListBox::selectDriveHolding(const QString &path)
 void DriveListBox::setSource(Source newSource)
 {
     source = std::move(newSource);
-    const QList<platform::Drive> found = source();
+    const QList<platform::MountedDrive> found = source();
     fill(found, driveHolding(found, workingDirectory()));
 }
 
 void DriveListBox::refresh()
 {
-    QList<platform::Drive> found = source();
-    const platform::Drive selected = Drive();
+    QList<platform::MountedDrive> found = source();
+    const platform::MountedDrive selected = Drive();
     if (selected.root.isEmpty()) {
         fill(found, -1);
         return;
     }
-    auto place = std::find_if(found.begin(), found.end(), [&selected](const platform::Drive &d) { return d.root == selected.root; });
+    auto place = std::find_if(found.begin(), found.end(), [&selected](const platform::MountedDrive &d) { return d.root == selected.root; });
     if (place == found.end()) {
         // Gone from the mounts: it stays listed, in its place by mount point, until another is chosen.
-        const auto before = [](const platform::Drive &d, const QString &root) { return d.root < root; };
+        const auto before = [](const platform::MountedDrive &d, const QString &root) { return d.root < root; };
         place = found.insert(std::lower_bound(found.begin(), found.end(), selected.root, before), selected);
     }
     fill(found, static_cast<int>(place - found.begin()));
 }
 
-void DriveListBox::fill(const QList<platform::Drive> &drives, int selected)
+void DriveListBox::fill(const QList<platform::MountedDrive> &drives, int selected)
 {
     const QSignalBlocker quiet(this);
     driveList = drives;
     clear();
-    for (const platform::Drive &drive : driveList)
+    for (const platform::MountedDrive &drive : driveList)
         addItem(drive.displayText());
     setCurrentIndex(selected);
 }
 
-platform::Drive DriveListBox::Drive() const
+platform::MountedDrive DriveListBox::Drive() const
 {
     const int index = currentIndex();
-    return index >= 0 && index < driveList.size() ? driveList[index] : platform::Drive {};
+    return index >= 0 && index < driveList.size() ? driveList[index] : platform::MountedDrive {};
 }
 
 void DriveListBox::showPopup()

@@ -16,7 +16,7 @@ class DriveListBox : public QComboBox
 
 public:
     // Where the list's drives come from, sorted by mount point; by default this machine's mounts.
-    using Source = std::function<QList<platform::Drive>()>;
+    using Source = std::function<QList<platform::MountedDrive>()>;
 
     // Lists this machine's drives with the one holding the working directory selected.
     explicit DriveListBox(QWidget *parent = nullptr);
@@ -28,11 +28,11 @@ public:
     // selected, and listed even if it has gone; Change is not raised.
     void refresh();
 
-    const QList<platform::Drive> &drives() const { return driveList; }
+    const QList<platform::MountedDrive> &drives() const { return driveList; }
     // Selects the drive that holds path, raising Change if that is another drive.
     void selectDriveHolding(const QString &path);
     // The selected drive; an empty one when nothing is selected.
-    platform::Drive Drive() const;
+    platform::MountedDrive Drive() const;
 
     // The list is read again each time it drops down.
     void showPopup() override;
@@ -44,12 +44,12 @@ signals:
     void Fault(std::exception_ptr error);
 
 private:
-    void fill(const QList<platform::Drive> &drives, int selected);
+    void fill(const QList<platform::MountedDrive> &drives, int selected);
     void raiseChange();
     void chosen();
 
     Source source;
-    QList<platform::Drive> driveList;
+    QList<platform::MountedDrive> driveList;
     bool changeRaised = false; // Change was raised since the list last dropped down
 };
 

@@ -15,9 +15,9 @@ namespace platform {
 
 namespace {
 
-QRgb toQRgb(Colour colour)
+QRgb toQRgb(screen::Colour colour)
 {
-    return qRgb(redOf(colour), greenOf(colour), blueOf(colour));
+    return qRgb(screen::redOf(colour), screen::greenOf(colour), screen::blueOf(colour));
 }
 
 // Assistive technology presents the box as a picture, not as an empty panel.
@@ -53,7 +53,7 @@ PictureBox::PictureBox(int width, int height, QWidget *parent)
 
 PictureBox::~PictureBox() = default;
 
-void PictureBox::setBackColor(Colour colour)
+void PictureBox::setBackColor(screen::Colour colour)
 {
     backColour = colour;
     Cls();
@@ -65,7 +65,7 @@ void PictureBox::Cls()
     update();
 }
 
-void PictureBox::PSet(int x, int y, Colour colour)
+void PictureBox::PSet(int x, int y, screen::Colour colour)
 {
     if (!picture.valid(x, y))
         return;

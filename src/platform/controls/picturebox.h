@@ -1,7 +1,7 @@
 // The picture box: an area of exact pixels that keeps what was drawn on it, shown in crisp blocks.
 #pragma once
 
-#include "platform/controls/picturearea.h"
+#include "screen/picturearea.h"
 
 #include <QImage>
 #include <QWidget>
@@ -11,7 +11,7 @@ namespace platform {
 class DirectDrawer;
 class QtRunTime;
 
-class PictureBox final : public QWidget, public PictureArea
+class PictureBox final : public QWidget, public screen::PictureArea
 {
     Q_OBJECT
 
@@ -20,13 +20,13 @@ public:
     PictureBox(int width, int height, QWidget *parent = nullptr);
     ~PictureBox() override;
 
-    Colour BackColor() const { return backColour; }
+    screen::Colour BackColor() const { return backColour; }
     // Changing the background colour clears the picture to it.
-    void setBackColor(Colour colour);
+    void setBackColor(screen::Colour colour);
 
     void Cls() override;
     // Pixels outside the area are ignored.
-    void PSet(int x, int y, Colour colour) override;
+    void PSet(int x, int y, screen::Colour colour) override;
 
     // The drawn picture at one image pixel per area pixel.
     const QImage &image() const { return picture; }
@@ -60,7 +60,7 @@ private:
     QRect boxRectOf(const QRect &pixels) const;
 
     QImage picture;
-    Colour backColour = 0;
+    screen::Colour backColour = 0;
     DirectDrawer *drawer; // a child of the box
 };
 

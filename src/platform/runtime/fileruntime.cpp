@@ -1,4 +1,4 @@
-// Reads and closing through the file table.
+// The file calls of the run time, passed to the file table that keeps the numbered files.
 #include "platform/runtime/fileruntime.h"
 
 namespace platform {

@@ -2,12 +2,12 @@
 #pragma once
 
 #include "platform/runtime/filetable.h"
-#include "platform/runtime/runtime.h"
+#include "screen/runtime.h"
 
 namespace platform {
 
 // Draws a screen as fast as it can be read: for pictures that nobody watches being built.
-class FileRunTime : public RunTime
+class FileRunTime : public screen::RunTime
 {
 public:
     void get(int fileNumber, long position, std::uint8_t &byte) override;

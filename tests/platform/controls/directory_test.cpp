@@ -1,5 +1,6 @@
 // Reading directories, ordering names and joining paths.
 #include "platform/controls/directory.h"
+#include "support/nameorder.h"
 #include "platform/runtime/runtimeerror.h"
 #include "support/qtprinters.h"
 #include "support/tempdir.h"
@@ -101,7 +102,7 @@ TEST(Directory, TheNameOrderIsAStrictWeakOrderingForAnyNames)
             name += pieces[piece(random)];
         names.append(name);
     }
-    const auto before = platform::namesInOrder;
+    const auto before = testsupport::namesInOrder;
     for (const QString &a : names) {
         ASSERT_FALSE(before(a, a)) << a.toStdString();
         for (const QString &b : names) {

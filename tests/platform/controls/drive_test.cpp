@@ -36,9 +36,9 @@ INSTANTIATE_TEST_SUITE_P(Table, Mounts,
                                            MountCase { "/snap/core/1", "/dev/loop0", "squashfs", false },
                                            MountCase { "/boot/efi", "/dev/sda3", "vfat", false }));
 
-QList<platform::Drive> drives(const QStringList &roots)
+QList<platform::MountedDrive> drives(const QStringList &roots)
 {
-    QList<platform::Drive> list;
+    QList<platform::MountedDrive> list;
     for (const QString &root : roots)
         list.append({ root, {}, root });
     return list;
@@ -69,7 +69,7 @@ TEST(Drives, ThisMachineHasItsRootAsADrive)
     const auto list = platform::systemDrives("/");
     ASSERT_FALSE(list.isEmpty());
     EXPECT_GE(platform::driveHolding(list, "/"), 0);
-    for (const platform::Drive &drive : list)
+    for (const platform::MountedDrive &drive : list)
         EXPECT_TRUE(drive.displayText().startsWith(drive.root));
 }
 

@@ -38,7 +38,7 @@ struct Tree
         dir.makeDirectory("empty");
     }
     QString path(const std::string &relative = "") const { return q(relative.empty() ? dir.path() : dir.path() + "/" + relative); }
-    platform::Drive drive(const std::string &current = "") const { return { path(), "TEST", path(current) }; }
+    platform::MountedDrive drive(const std::string &current = "") const { return { path(), "TEST", path(current) }; }
 };
 
 TEST(DirListBox, ShowsTheChainFromTheDriveRootThenSubdirectories)
@@ -115,7 +115,7 @@ TEST(DirListBox, AnUnreadablePathFailsAndChangesNothing)
     QSignalSpy changes(&dirs, &platform::DirListBox::Change);
     EXPECT_THROW(dirs.setPath(tree.path("missing")), platform::RunTimeError);
     EXPECT_THROW(dirs.setPath(tree.path("a.scr")), platform::RunTimeError);
-    EXPECT_THROW(dirs.setPath(platform::Drive {}), platform::RunTimeError);
+    EXPECT_THROW(dirs.setPath(platform::MountedDrive {}), platform::RunTimeError);
     EXPECT_EQ(dirs.Path(), tree.path());
     EXPECT_EQ(texts(dirs), before);
     EXPECT_EQ(changes.count(), 0);
@@ -303,7 +303,7 @@ TEST(DriveListBox, ListsDrivesAndRaisesChangeOnAChoice)
     EXPECT_EQ(drives.Drive(), drives.drives().at(platform::driveHolding(drives.drives(), QDir::currentPath())));
 
     QSignalSpy changes(&drives, &platform::DriveListBox::Change);
-    drives.setSource([&tree] { return QList<platform::Drive> { { "/", "", "/" }, tree.drive() }; });
+    drives.setSource([&tree] { return QList<platform::MountedDrive> { { "/", "", "/" }, tree.drive() }; });
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(drives.Drive().root, "/") << "the drive holding the working directory";
     EXPECT_EQ(drives.itemText(1), tree.path() + " [TEST]");
@@ -314,7 +314,7 @@ TEST(DriveListBox, ListsDrivesAndRaisesChangeOnAChoice)
 
 TEST(DriveListBox, ReadsTheDrivesAgainKeepingTheSelection)
 {
-    QList<platform::Drive> mounted { { "/", "", "/" }, { "/media/A", "", "/media/A" } };
+    QList<platform::MountedDrive> mounted { { "/", "", "/" }, { "/media/A", "", "/media/A" } };
     platform::DriveListBox drives;
     drives.setSource([&mounted] { return mounted; });
     drives.setCurrentIndex(1);

@@ -72,11 +72,11 @@ INSTANTIATE_TEST_SUITE_P(PictureBox, BothPaths,
 TEST(PictureBox, ClsFillsWithTheBackgroundAndPSetSetsOnePixel)
 {
     platform::PictureBox box(256, 192);
-    box.setBackColor(platform::Rgb(220, 220, 220));
-    box.PSet(3, 4, platform::Rgb(255, 0, 0));
+    box.setBackColor(screen::Rgb(220, 220, 220));
+    box.PSet(3, 4, screen::Rgb(255, 0, 0));
     EXPECT_EQ(box.image().pixel(3, 4), qRgb(255, 0, 0));
-    box.PSet(-1, 0, platform::Rgb(1, 1, 1)); // outside: ignored
-    box.PSet(256, 191, platform::Rgb(1, 1, 1));
+    box.PSet(-1, 0, screen::Rgb(1, 1, 1)); // outside: ignored
+    box.PSet(256, 191, screen::Rgb(1, 1, 1));
     box.Cls();
     for (const QPoint p : { QPoint(0, 0), QPoint(3, 4), QPoint(255, 191) })
         EXPECT_EQ(box.image().pixel(p), qRgb(220, 220, 220));
@@ -88,14 +88,14 @@ TEST_P(BothPaths, APixelIsOnScreenAfterOneEventProcessing)
     window.resize(300, 220);
     platform::PictureBox box(256, 192, &window);
     box.move(10, 10);
-    box.setBackColor(platform::Rgb(220, 220, 220));
+    box.setBackColor(screen::Rgb(220, 220, 220));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
     platform::QtRunTime runtime;
     GetParam().use(box, runtime);
     ASSERT_EQ(box.drawsDirectly(), GetParam().direct) << "the path under test is the one taken";
-    box.PSet(100, 50, platform::Rgb(0, 0, 255));
+    box.PSet(100, 50, screen::Rgb(0, 0, 255));
     runtime.doEvents();
     EXPECT_EQ(shownPixel(onScreen(window), box, 100, 50), qRgb(0, 0, 255) & 0xFFFFFFu);
     EXPECT_EQ(shownPixel(onScreen(window), box, 101, 50), qRgb(220, 220, 220) & 0xFFFFFFu);
@@ -117,7 +117,7 @@ TEST_P(BothPaths, EveryPixelSetBetweenTwoEventProcessingsReachesTheScreen)
     for (int y = 0; y < 192; ++y)
         for (int x = 0; x < 256; ++x) {
             const int red = x, green = y, blue = (x * y) & 0xFF;
-            box.PSet(x, y, platform::Rgb(red, green, blue));
+            box.PSet(x, y, screen::Rgb(red, green, blue));
             expected.push_back({ red, green, blue });
         }
     runtime.doEvents();
@@ -140,7 +140,7 @@ TEST_P(BothPaths, KeepsItsPictureUnderAWidgetInFront)
     GetParam().use(box, runtime);
     ASSERT_EQ(box.drawsDirectly(), GetParam().direct) << "the path under test is the one taken";
     for (int x = 0; x < 256; ++x)
-        box.PSet(x, 60, platform::Rgb(255, 255, 0));
+        box.PSet(x, 60, screen::Rgb(255, 255, 0));
     runtime.doEvents();
     const QImage shown = onScreen(window);
     EXPECT_EQ(shownPixel(shown, box, 5, 60), qRgb(255, 255, 0) & 0xFFFFFFu);
@@ -182,7 +182,7 @@ TEST_P(BothPaths, AWholeRenderOnScreenEqualsTheDecode)
 TEST(PictureBox, EachPixelBecomesASharpBlockAtTwiceTheScale)
 {
     platform::PictureBox box(256, 192);
-    box.PSet(10, 10, platform::Rgb(255, 255, 255));
+    box.PSet(10, 10, screen::Rgb(255, 255, 255));
     QImage doubled(512, 384, QImage::Format_RGB32);
     doubled.setDevicePixelRatio(2);
     box.render(&doubled);
