@@ -91,9 +91,9 @@ void PictureBox::drawBeforeEventsOf(QtRunTime &runtime)
     drawer->drawBeforeEventsOf(runtime);
 }
 
-QPoint PictureBox::deviceCorner() const
+QPoint PictureBox::deviceCornerAt(qreal devicePixelRatio) const
 {
-    const QPointF corner = QPointF(mapTo(window(), QPoint(0, 0))) * devicePixelRatioF();
+    const QPointF corner = QPointF(mapTo(window(), QPoint(0, 0))) * devicePixelRatio;
     return QPoint(qRound(corner.x()), qRound(corner.y()));
 }
 

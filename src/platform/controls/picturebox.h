@@ -33,12 +33,14 @@ public:
     // Each area pixel is shown as a square block of this many device pixels across: the largest
     // whole number at which the picture fits in the box.
     int blockSize() const { return blockSizeAt(devicePixelRatioF()); }
+    int blockSizeAt(qreal devicePixelRatio) const;
 
     QSize sizeHint() const override;
 
     // The corner of the picture in its window's device pixels: the device pixel nearest the box's
     // corner, where the window system's clipping of the box starts too.
-    QPoint deviceCorner() const;
+    QPoint deviceCorner() const { return deviceCornerAt(devicePixelRatioF()); }
+    QPoint deviceCornerAt(qreal devicePixelRatio) const;
     // Repaints the given area pixels through Qt's paint cycle.
     void repaintPixels(const QRect &pixels) { update(boxRectOf(pixels)); }
 
@@ -55,7 +57,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int blockSizeAt(qreal devicePixelRatio) const;
     // The part of the box, in its own coordinates, that may show the given area pixels.
     QRect boxRectOf(const QRect &pixels) const;
 

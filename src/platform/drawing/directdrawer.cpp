@@ -164,8 +164,8 @@ void DirectDrawer::drawTaken(bool stillApplies)
     const qreal ratio = box.devicePixelRatioF();
     // The picture's blocks start where the paint event puts them, on the device pixel nearest the
     // box's corner, so that both paths give the same device pixels.
-    const int block = box.blockSize();
-    const QPoint corner = box.deviceCorner();
+    const int block = box.blockSizeAt(ratio);
+    const QPoint corner = box.deviceCornerAt(ratio);
     const QRect target(corner + pixels.topLeft() * block, pixels.size() * block);
     // Never over what lies in front of the picture, such as the navigator panel: what shows there
     // (a widget in front may let some of the picture through) is left to the paint path.
