@@ -2,6 +2,7 @@
 // and a minimal window, printed as one table. Run through bench/run, which starts the X server.
 #include "inputprobe.h"
 #include "leastdrawing.h"
+#include "listing.h"
 #include "platform/controls/dirlistbox.h"
 #include "platform/controls/filelistbox.h"
 #include "platform/controls/picturebox.h"
@@ -133,41 +134,6 @@ std::string writeScreen(const std::string &directory)
     for (int i = 0; i < screen::ScreenFileBytes; ++i)
         out.put(char(i * 37 + i / 256));
     return directory;
-}
-
-// Opens a directory of 100,000 files in the window's directory list, with the panel shown; returns
-// the time until the file list shows them all, and the longest the event loop stood still.
-std::pair<double, double> listHugeDirectory(const std::string &directory)
-{
-    std::filesystem::create_directories(directory);
-    for (int i = 0; i < 100000; ++i)
-        std::ofstream(directory + "/" + std::to_string(i) + ".scr");
-    frmMain window;
-    window.Form_Load();
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        qFatal("the window was never shown");
-    window.findChild<QWidget *>(QStringLiteral("frameNavigator"))->show();
-    auto *directories = window.findChild<platform::DirListBox *>(QStringLiteral("Dir1"));
-    auto *files = window.findChild<platform::FileListBox *>(QStringLiteral("File1"));
-    QCoreApplication::processEvents();
-    double longest = 0;
-    auto last = Clock::now();
-    QTimer heartbeat;
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        longest = std::max(longest, seconds(last));
-        last = Clock::now();
-    });
-    heartbeat.start(0);
-    const auto start = Clock::now();
-    last = start;
-    directories->setPath(QString::fromStdString(directory));
-    while (files->count() < 100000 && seconds(start) < 30)
-        QCoreApplication::processEvents();
-    const double listed = seconds(start);
-    QCoreApplication::processEvents();
-    longest = std::max(longest, seconds(last));
-    return { listed, longest };
 }
 
 void row(const char *figure, const std::string &measured, const std::string &target, bool met)
