@@ -72,14 +72,13 @@ bool DirectDrawer::applies() const
 
 bool DirectDrawer::take(int x, int y)
 {
-    if (taking) { // drawn with the others taken since the last event processing
+    if (!taken.isEmpty()) { // drawn with the others taken since the last event processing
         taken |= QRect(x, y, 1, 1);
         return true;
     }
     if (!applies())
         return false;
     taken = QRect(x, y, 1, 1);
-    taking = true;
     if (!drawnBeforeEvents)
         QCoreApplication::postEvent(this, new QEvent(DrawTaken));
     return true;
@@ -93,9 +92,6 @@ void DirectDrawer::drawBeforeEventsOf(QtRunTime &runtime)
 
 void DirectDrawer::draw()
 {
-    if (!taking)
-        return;
-    taking = false;
     drawTaken(true); // no event has been handled since the pixels were taken: nothing has changed
 }
 
@@ -103,10 +99,7 @@ bool DirectDrawer::event(QEvent *event)
 {
     if (event->type() != DrawTaken)
         return QObject::event(event);
-    if (taking) {
-        taking = false;
-        drawTaken(false);
-    }
+    drawTaken(false);
     return true;
 }
 

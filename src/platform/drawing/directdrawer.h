@@ -61,8 +61,7 @@ private:
     PictureBox &box;
     bool allowed = true;
     bool drawnBeforeEvents = false; // the run time calls draw(), so no event is posted
-    bool taking = false;            // pixels are being taken for the next event processing
-    QRect taken;                    // the area pixels taken and not yet drawn
+    QRect taken;                    // the area pixels taken and not yet drawn; empty when none are
     QWindow *writerWindow = nullptr;
     std::unique_ptr<WindowPixelWriter> writer;
 };

@@ -15,8 +15,6 @@ class WindowPixelWriter
 public:
     virtual ~WindowPixelWriter() = default;
 
-    // The window written to.
-    virtual QWindow *window() const = 0;
     // Sends the parts of image that lie in region (both in the window's device pixels) to the
     // window at once.
     virtual void put(const QImage &image, const QRegion &region) = 0;

@@ -63,7 +63,6 @@ std::unique_ptr<WindowPixelWriter> WindowPixelWriter::forWindow(QWindow *window)
 }
 
 X11PixelWriter::X11PixelWriter(QWindow *window)
-    : target(window)
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !window || !window->handle())

@@ -24,11 +24,9 @@ public:
     X11PixelWriter &operator=(const X11PixelWriter &) = delete;
 
     bool canWrite() const { return gc != 0; }
-    QWindow *window() const override { return target; }
     void put(const QImage &image, const QRegion &region) override;
 
 private:
-    QWindow *target;
     xcb_connection_t *connection = nullptr;
     std::uint32_t windowId = 0;
     std::uint32_t gc = 0;
