@@ -57,12 +57,33 @@ and interleaved lines, then the colours, cell by cell. It also gives file
 managers previews of screen files.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# A package is built for the release it is built on, whose libraries it links; the release's name
+# in its version (0.1~deb12, 0.1~deb13) tells the two apart, and sorts the newer release's higher.
+set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
+if(EXISTS /etc/os-release)
+  file(STRINGS /etc/os-release release_id REGEX "^ID=")
+  file(STRINGS /etc/os-release release_version REGEX "^VERSION_ID=")
+  string(REGEX REPLACE "^ID=\"?([a-z]+)\"?$" "\\1" release_id "${release_id}")
+  string(REGEX REPLACE "^VERSION_ID=\"?([0-9.]+)\"?$" "\\1" release_version "${release_version}")
+  string(REPLACE debian deb release_id "${release_id}")
+  if(release_id AND release_version)
+    string(APPEND CPACK_DEBIAN_PACKAGE_VERSION "~${release_id}${release_version}")
+  endif()
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The programs are stripped as Debian strips them, debugging information and the compiler's notes
 # included; the build tree keeps them for the developer.
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/strip.cmake)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, hicolor-icon-theme")
+# The SVG icon engine is a plugin no program links, so it is named by the package that holds it
+# on the system the package is built for: libqt6svg6 on Debian 12, qt6-svg-plugins from Debian 13.
+set(svg_icon_engine ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/iconengines/libqsvgicon.so)
+execute_process(COMMAND dpkg-query --search ${svg_icon_engine} OUTPUT_VARIABLE owner ERROR_QUIET)
+string(REGEX MATCH "^[^:]+" svg_icon_package "${owner}")
+if(NOT svg_icon_package)
+  set(svg_icon_package libqt6svg6)
+endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${svg_icon_package}, hicolor-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, shared-mime-info, desktop-file-utils")
 include(CPack)
