@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -52,6 +54,9 @@ TEST(Thumbnailer, EnlargesByWholeBlocksAndReducesByAveraging)
             if (size >= 256) {
                 const int k = size / 256;
                 ASSERT_EQ(png.size(), QSize(256 * k, 192 * k));
+                // A palette of the picture's own colours, which are never more than 16.
+                EXPECT_GT(png.colorCount(), 0) << "not a palette image";
+                EXPECT_LE(png.colorCount(), 16);
                 int wrong = 0;
                 for (int y = 0; y < png.height(); ++y)
                     for (int x = 0; x < png.width(); ++x) {
@@ -88,6 +93,41 @@ TEST(Thumbnailer, EnlargesByWholeBlocksAndReducesByAveraging)
             EXPECT_EQ(outside, 0);
         }
     }
+}
+
+TEST(Thumbnailer, LoadsNoQtAndAtMostTenSharedObjects)
+{
+    QProcess loader; // the dynamic loader lists what the program loads, as ldd asks it to
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LD_TRACE_LOADED_OBJECTS"), QStringLiteral("1"));
+    loader.setProcessEnvironment(environment);
+    loader.start(QStringLiteral(TARNVEL_THUMBNAILER), {});
+    ASSERT_TRUE(loader.waitForFinished(30000));
+    int loaded = 0;
+    for (const QByteArray &line : loader.readAllStandardOutput().trimmed().split('\n')) {
+        EXPECT_FALSE(line.contains("libQt")) << line.toStdString();
+        loaded += !line.contains("libasan") && !line.contains("libubsan"); // the sanitizers' own, in their builds
+    }
+    EXPECT_LE(loaded, 10);
+}
+
+TEST(Thumbnailer, AFailedWriteLeavesNoFileBehind)
+{
+    testsupport::TempDir dir;
+    const std::string input = dir.write("screen.scr", testsupport::patternedScreen(5));
+    const std::string output = dir.path() + "/preview.png";
+    QProcess child; // a file size limit far below a preview's makes the write fail part way
+    child.setChildProcessModifier([] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { 64, 64 };
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    child.start(QStringLiteral(TARNVEL_THUMBNAILER), { QStringLiteral("-s"), QStringLiteral("256"), QString::fromStdString(input),
+                                                      QString::fromStdString(output) });
+    ASSERT_TRUE(child.waitForFinished(30000));
+    EXPECT_EQ(child.exitCode(), 1);
+    EXPECT_TRUE(child.readAllStandardError().contains("File too large"));
+    EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 struct BadInput

@@ -1,0 +1,27 @@
+// The in-memory picture area: every pixel set lands in the buffer as 0xFFRRGGBB.
+#include "preview/bufferpicture.h"
+
+#include <algorithm>
+
+namespace preview {
+
+BufferPicture::BufferPicture(int width, int height)
+    : picture { width, height, std::vector<std::uint32_t>(std::size_t(width) * std::size_t(height)) }
+{
+    Cls();
+}
+
+void BufferPicture::Cls()
+{
+    std::fill(picture.pixels.begin(), picture.pixels.end(), Opaque);
+}
+
+void BufferPicture::PSet(int x, int y, screen::Colour colour)
+{
+    if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
+        return;
+    picture.pixels[std::size_t(y) * std::size_t(picture.width) + std::size_t(x)] = Opaque
+        | std::uint32_t(screen::redOf(colour)) << 16 | std::uint32_t(screen::greenOf(colour)) << 8 | std::uint32_t(screen::blueOf(colour));
+}
+
+} // namespace preview

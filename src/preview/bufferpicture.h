@@ -1,0 +1,25 @@
+// A picture area in plain memory: where the renderer draws a picture that nobody watches being built.
+#pragma once
+
+#include "preview/image.h"
+#include "screen/picturearea.h"
+
+namespace preview {
+
+class BufferPicture final : public screen::PictureArea
+{
+public:
+    BufferPicture(int width, int height);
+
+    // Every pixel black, the background of a picture not yet drawn.
+    void Cls() override;
+    // Pixels outside the area are ignored.
+    void PSet(int x, int y, screen::Colour colour) override;
+
+    const Image &image() const { return picture; }
+
+private:
+    Image picture;
+};
+
+} // namespace preview

@@ -1,0 +1,90 @@
+// PNG through libpng's simplified interface: its errors come back as a status and a message, and
+// its own error handling never unwinds through our frames.
+#include "thumbnailer/pngencoder.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace thumbnailer {
+
+namespace {
+
+constexpr std::size_t PaletteLimit = 256;
+
+// The picture as palette indices and its colours in order of first use; no colours when there are
+// more than a palette holds. Neighbouring pixels mostly share a colour, so the last one is kept at hand.
+struct Indexed
+{
+    std::vector<std::uint32_t> palette;
+    std::vector<std::uint8_t> indices;
+};
+
+Indexed indexed(const preview::Image &picture)
+{
+    Indexed result;
+    result.indices.reserve(picture.pixels.size());
+    std::uint32_t last = 0;
+    std::uint8_t lastIndex = 0;
+    for (const std::uint32_t pixel : picture.pixels) {
+        if (result.palette.empty() || pixel != last) {
+            auto found = std::find(result.palette.begin(), result.palette.end(), pixel);
+            if (found == result.palette.end()) {
+                if (result.palette.size() == PaletteLimit)
+                    return {};
+                found = result.palette.insert(found, pixel);
+            }
+            last = pixel;
+            lastIndex = std::uint8_t(found - result.palette.begin());
+        }
+        result.indices.push_back(lastIndex);
+    }
+    return result;
+}
+
+EncodedPng write(png_image &image, const void *pixels, const void *colourMap)
+{
+    png_alloc_size_t size = 0;
+    EncodedPng png;
+    if (png_image_write_get_memory_size(image, size, 0, pixels, 0, colourMap)) {
+        png.bytes.resize(size);
+        if (!png_image_write_to_memory(&image, png.bytes.data(), &size, 0, pixels, 0, colourMap))
+            png.bytes.clear();
+        png.bytes.resize(size);
+    }
+    if (png.bytes.empty())
+        png.error = image.message;
+    png_image_free(&image);
+    return png;
+}
+
+} // namespace
+
+EncodedPng encodePng(const preview::Image &picture)
+{
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(picture.width);
+    image.height = png_uint_32(picture.height);
+
+    const Indexed colours = indexed(picture);
+    if (!colours.palette.empty()) {
+        std::vector<std::uint8_t> colourMap;
+        colourMap.reserve(colours.palette.size() * 3);
+        for (const std::uint32_t colour : colours.palette)
+            colourMap.insert(colourMap.end(), { std::uint8_t(colour >> 16), std::uint8_t(colour >> 8), std::uint8_t(colour) });
+        image.format = PNG_FORMAT_RGB_COLORMAP;
+        image.colormap_entries = png_uint_32(colours.palette.size());
+        return write(image, colours.indices.data(), colourMap.data());
+    }
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(picture.pixels.size() * 3);
+    for (const std::uint32_t pixel : picture.pixels)
+        rgb.insert(rgb.end(), { std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel) });
+    image.format = PNG_FORMAT_RGB;
+    return write(image, rgb.data(), nullptr);
+}
+
+} // namespace thumbnailer
