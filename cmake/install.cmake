@@ -2,6 +2,8 @@
 include(GNUInstallDirs)
 
 set(TARNVEL_APP_ID io.github.tarnvel.Tarnvel)
+# Everything installed here is the viewer's package; the Plasma 5 plugin is a component of its own.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tarnvel)
 set(data ${PROJECT_SOURCE_DIR}/data)
 
 install(TARGETS tarnvel tarnvel-thumbnailer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -43,18 +45,31 @@ if(RSVG_CONVERT)
   add_custom_target(icons ALL DEPENDS ${icon_pngs})
 endif()
 
-# The Debian package. The libraries the programs link come from dpkg-shlibdeps; the plugins Qt
-# loads at run time (the SVG icon engine, X11 and Wayland) are named here.
+# The Debian packages: the viewer, and where it is built the Plasma 5 plugin, which depends on the
+# viewer's package for the file type. The libraries they link come from dpkg-shlibdeps; the plugins
+# Qt loads at run time (the SVG icon engine, X11 and Wayland) are named here.
 set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL tarnvel)
+if(TARNVEL_KIO5_PLUGIN)
+  list(APPEND CPACK_COMPONENTS_ALL kio)
+endif()
 set(CPACK_PACKAGE_NAME tarnvel)
+set(CPACK_DEBIAN_TARNVEL_PACKAGE_NAME tarnvel)
+set(CPACK_DEBIAN_KIO_PACKAGE_NAME tarnvel-kio-thumbnailer)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Tarnvel developers")
 set(CPACK_PACKAGE_CONTACT "The Tarnvel developers <tarnvel@users.noreply.github.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer of ZX Spectrum screen files, drawn as the machine drew them")
-set(CPACK_PACKAGE_DESCRIPTION "Tarnvel shows ZX Spectrum screen files (raw 6912-byte display dumps) and
+set(CPACK_DEBIAN_TARNVEL_DESCRIPTION "viewer of ZX Spectrum screen files, drawn as the machine drew them
+Tarnvel shows ZX Spectrum screen files (raw 6912-byte display dumps) and
 lets you watch them build up: first the bitmap in grey on black, in thirds
 and interleaved lines, then the colours, cell by cell. It also gives file
 managers previews of screen files.")
+set(CPACK_DEBIAN_KIO_DESCRIPTION "previews of ZX Spectrum screen files in Dolphin on Plasma 5
+A thumbnail plugin for KDE Frameworks 5's KIO: Dolphin and other KDE
+programs on Plasma 5 show previews of ZX Spectrum screen files, drawn as
+Tarnvel draws them. Plasma 6 needs no plugin: it runs Tarnvel's preview
+program itself.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # A package is built for the release it is built on, whose libraries it links; the release's name
@@ -84,6 +99,8 @@ string(REGEX MATCH "^[^:]+" svg_icon_package "${owner}")
 if(NOT svg_icon_package)
   set(svg_icon_package libqt6svg6)
 endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${svg_icon_package}, hicolor-icon-theme")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_TARNVEL_PACKAGE_DEPENDS "${svg_icon_package}, hicolor-icon-theme")
+set(CPACK_DEBIAN_TARNVEL_PACKAGE_RECOMMENDS "qt6-wayland, shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_KIO_PACKAGE_DEPENDS "tarnvel (= ${CPACK_DEBIAN_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_KIO_PACKAGE_ENHANCES "dolphin")
 include(CPack)

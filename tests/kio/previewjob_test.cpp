@@ -1,4 +1,5 @@
-// Previews in KDE's file manager: KIO's preview job, as Dolphin asks it, draws screens exactly.
+// Previews in KDE's file manager: KIO's preview job, as Dolphin asks it, draws screens exactly, on
+// KDE Frameworks 6 through the thumbnailer entry and on 5 through our plugin.
 #include "support/screendecode.h"
 #include "support/tempdir.h"
 
@@ -25,25 +26,27 @@ std::vector<std::uint8_t> contentsOf(const char *path)
     return { std::istreambuf_iterator<char>(file), {} };
 }
 
-TEST(KioPreviews, ScreensPreviewExactlyThroughTheThumbnailerEntry)
+TEST(KioPreviews, ScreensPreviewExactlyThroughOurPlugin)
 {
-    // The data the package installs, beside the system's own; the preview program from the build
-    // tree; caches and settings in a folder of the test's.
+    // Caches and settings in a folder of the test's. The package's data beside the system's own,
+    // and the preview program (KDE Frameworks 6) or the plugin (5) from the build tree; or, to
+    // check an installed package, what the system has.
     testsupport::TempDir root;
-    root.write("share/mime/packages/tarnvel.xml", contentsOf(TARNVEL_DATA "/tarnvel-mime.xml"));
-    root.write("share/thumbnailers/tarnvel.thumbnailer", contentsOf(TARNVEL_DATA "/tarnvel.thumbnailer"));
-    ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), { QString::fromStdString(root.path() + "/share/mime") }), 0);
-    const QByteArray systemData = qgetenv("XDG_DATA_DIRS").isEmpty() ? "/usr/local/share:/usr/share" : qgetenv("XDG_DATA_DIRS");
-    qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(root.path() + "/share:") + systemData);
-    qputenv("PATH", QByteArray(TARNVEL_PROGRAM_DIR ":") + qgetenv("PATH"));
     for (const char *place : { "HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR" })
         qputenv(place, QByteArray::fromStdString(root.makeDirectory(place)));
     chmod((root.path() + "/XDG_RUNTIME_DIR").c_str(), 0700);
+    if (qEnvironmentVariableIsEmpty("TARNVEL_INSTALLED")) {
+        root.write("share/mime/packages/tarnvel.xml", contentsOf(TARNVEL_DATA "/tarnvel-mime.xml"));
+        root.write("share/thumbnailers/tarnvel.thumbnailer", contentsOf(TARNVEL_DATA "/tarnvel.thumbnailer"));
+        ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), { QString::fromStdString(root.path() + "/share/mime") }), 0);
+        const QByteArray systemData = qgetenv("XDG_DATA_DIRS").isEmpty() ? "/usr/local/share:/usr/share" : qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(root.path() + "/share:") + systemData);
+        qputenv("PATH", QByteArray(TARNVEL_PROGRAM_DIR ":") + qgetenv("PATH"));
+    }
 
-    // The plugins Dolphin uses until its user changes its preview settings: the thumbnailer entry
-    // is one of them, under the entry's name.
+    // The plugins Dolphin uses until its user changes its preview settings, ours among them.
     const QStringList plugins = KIO::PreviewJob::defaultPlugins();
-    EXPECT_TRUE(plugins.contains(QStringLiteral("tarnvel"))) << plugins.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(plugins.contains(QStringLiteral(TARNVEL_PLUGIN_ID))) << plugins.join(QLatin1Char(' ')).toStdString();
     std::map<QString, std::vector<std::uint8_t>> screens;
     KFileItemList items;
     for (const unsigned seed : { 1u, 2u, 3u }) {
@@ -83,6 +86,9 @@ TEST(KioPreviews, ScreensPreviewExactlyThroughTheThumbnailerEntry)
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen"); // here and in KIO's workers, whatever the user's session
+    // Plugins from the build tree, found here and in the workers; read once the application starts.
+    if (qEnvironmentVariableIsEmpty("TARNVEL_INSTALLED") && *TARNVEL_PLUGIN_DIR)
+        qputenv("QT_PLUGIN_PATH", QByteArray(TARNVEL_PLUGIN_DIR ":") + qgetenv("QT_PLUGIN_PATH"));
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

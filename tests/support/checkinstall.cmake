@@ -1,9 +1,9 @@
-# Installs the build tree BUILD under the staging folder OUT and checks that exactly the files
+# Installs the viewer's part of the build tree BUILD under the staging folder OUT and checks that exactly the files
 # listed in EXPECTED arrive, and that the thumbnailer entry runs the installed preview program
 # for the type the MIME package defines.
 file(REMOVE_RECURSE ${OUT})
 set(ENV{DESTDIR} ${OUT})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr RESULT_VARIABLE status OUTPUT_QUIET)
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr --component tarnvel RESULT_VARIABLE status OUTPUT_QUIET)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
