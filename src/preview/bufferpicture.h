@@ -4,6 +4,8 @@
 #include "preview/image.h"
 #include "screen/picturearea.h"
 
+#include <utility>
+
 namespace preview {
 
 class BufferPicture final : public screen::PictureArea
@@ -17,6 +19,8 @@ public:
     void PSet(int x, int y, screen::Colour colour) override;
 
     const Image &image() const { return picture; }
+    // The picture drawn, handed over; the area is empty afterwards.
+    Image takeImage() { return std::move(picture); }
 
 private:
     Image picture;

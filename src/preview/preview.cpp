@@ -69,11 +69,13 @@ Image reduced(const Image &picture, int width, int height)
 
 } // namespace
 
-Image sizedForPreview(const Image &picture, int size)
+Image sizedForPreview(Image picture, int size)
 {
     size = std::max(size, 1);
-    if (size >= picture.width)
-        return enlarged(picture, size / picture.width);
+    if (size >= picture.width) {
+        const int factor = size / picture.width;
+        return factor == 1 ? picture : enlarged(picture, factor); // the picture itself, not a copy, at its own size
+    }
     return reduced(picture, size, std::max(1, size * picture.height / picture.width));
 }
 
@@ -84,7 +86,7 @@ Image screenPreview(const std::string &path, int size)
     screen::ScreenRenderer renderer(picture, runtime);
     runtime.files().open(screen::ScreenFileNumber, path);
     renderer.ShowScreen(); // closes the file however it ends; a failed read throws
-    return sizedForPreview(picture.image(), size);
+    return sizedForPreview(picture.takeImage(), size);
 }
 
 } // namespace preview

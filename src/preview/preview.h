@@ -14,6 +14,6 @@ Image screenPreview(const std::string &path, int size);
 // A picture sized for a preview of size × size: for sizes from its width up, enlarged by the
 // largest whole factor that fits, every pixel a square block; below, reduced to that width,
 // keeping its shape, each pixel the average of the pixels it covers.
-Image sizedForPreview(const Image &picture, int size);
+Image sizedForPreview(Image picture, int size);
 
 } // namespace preview

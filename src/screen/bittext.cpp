@@ -23,9 +23,4 @@ std::string ByteToBits(std::uint8_t value)
     return text;
 }
 
-int bitAt(const std::string &bits, int position)
-{
-    return bits[static_cast<std::size_t>(position - 1)] - '0';
-}
-
 } // namespace screen

@@ -99,26 +99,29 @@ void ScreenRenderer::drawAttributes()
             attrNo += 1;
             runtime.get(ScreenFileNumber, std::lround(attrNo + static_cast<float>(BitmapBytes)), attrByte);
             attrBits = ByteToBits(attrByte);
+            // What the attribute gives every pixel of the cell, read from its bit text once.
+            ScreenPixel cell;
+            cell.level = static_cast<std::int16_t>(bitAt(attrBits, BrightPosition));
+            if (cell.level == 0)
+                cell.level = NormalLevel;
+            if (cell.level == 1)
+                cell.level = BrightLevel;
+            cell.inkRed = static_cast<std::int16_t>(bitAt(attrBits, InkRedPosition));
+            cell.inkGreen = static_cast<std::int16_t>(bitAt(attrBits, InkGreenPosition));
+            cell.inkBlue = static_cast<std::int16_t>(bitAt(attrBits, InkBluePosition));
+            cell.paperRed = static_cast<std::int16_t>(bitAt(attrBits, PaperRedPosition));
+            cell.paperGreen = static_cast<std::int16_t>(bitAt(attrBits, PaperGreenPosition));
+            cell.paperBlue = static_cast<std::int16_t>(bitAt(attrBits, PaperBluePosition));
+            const screen::Colour ink = screen::Rgb(cell.level * cell.inkRed, cell.level * cell.inkGreen, cell.level * cell.inkBlue);
+            const screen::Colour paper = screen::Rgb(cell.level * cell.paperRed, cell.level * cell.paperGreen, cell.level * cell.paperBlue);
             for (subRow = 0; subRow <= CellSize - 1; ++subRow) {
                 for (bitNo = 0; bitNo <= CellSize - 1; ++bitNo) {
                     const int x = CellSize * colX + bitNo;
                     const int y = CellSize * lineY + subRow;
                     ScreenPixel &pixel = pixels(x, y);
-                    pixel.level = static_cast<std::int16_t>(bitAt(attrBits, BrightPosition));
-                    if (pixel.level == 0)
-                        pixel.level = NormalLevel;
-                    if (pixel.level == 1)
-                        pixel.level = BrightLevel;
-                    pixel.inkRed = static_cast<std::int16_t>(bitAt(attrBits, InkRedPosition));
-                    pixel.inkGreen = static_cast<std::int16_t>(bitAt(attrBits, InkGreenPosition));
-                    pixel.inkBlue = static_cast<std::int16_t>(bitAt(attrBits, InkBluePosition));
-                    pixel.paperRed = static_cast<std::int16_t>(bitAt(attrBits, PaperRedPosition));
-                    pixel.paperGreen = static_cast<std::int16_t>(bitAt(attrBits, PaperGreenPosition));
-                    pixel.paperBlue = static_cast<std::int16_t>(bitAt(attrBits, PaperBluePosition));
-                    const screen::Colour colour = pixel.isInk == -1
-                        ? screen::Rgb(pixel.level * pixel.inkRed, pixel.level * pixel.inkGreen, pixel.level * pixel.inkBlue)
-                        : screen::Rgb(pixel.level * pixel.paperRed, pixel.level * pixel.paperGreen, pixel.level * pixel.paperBlue);
-                    picture.PSet(x, y, colour);
+                    cell.isInk = pixel.isInk; // the one field the bitmap pass set
+                    pixel = cell;
+                    picture.PSet(x, y, pixel.isInk == -1 ? ink : paper);
                 }
             }
             yield(CellPause);
