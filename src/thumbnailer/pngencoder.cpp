@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace thumbnailer {
 
@@ -43,17 +44,16 @@ Indexed indexed(const preview::Image &picture)
     return result;
 }
 
+// One pass of the encoder into a buffer of the largest size the image can take, cut to what it took.
 EncodedPng write(png_image &image, const void *pixels, const void *colourMap)
 {
-    png_alloc_size_t size = 0;
+    // Left uninitialised: the encoder writes what it uses, and the memory it never reaches is never touched.
+    png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
+    const std::unique_ptr<std::uint8_t[]> buffer = std::make_unique_for_overwrite<std::uint8_t[]>(size);
     EncodedPng png;
-    if (png_image_write_get_memory_size(image, size, 0, pixels, 0, colourMap)) {
-        png.bytes.resize(size);
-        if (!png_image_write_to_memory(&image, png.bytes.data(), &size, 0, pixels, 0, colourMap))
-            png.bytes.clear();
-        png.bytes.resize(size);
-    }
-    if (png.bytes.empty())
+    if (png_image_write_to_memory(&image, buffer.get(), &size, 0, pixels, 0, colourMap))
+        png.bytes.assign(buffer.get(), buffer.get() + size);
+    else
         png.error = image.message;
     png_image_free(&image);
     return png;
