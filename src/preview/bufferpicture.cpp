@@ -1,6 +1,8 @@
 // The in-memory picture area: every pixel set lands in the buffer as 0xFFRRGGBB.
 #include "preview/bufferpicture.h"
 
+#include "screen/colour.h"
+
 #include <algorithm>
 
 namespace preview {
@@ -13,15 +15,14 @@ BufferPicture::BufferPicture(int width, int height)
 
 void BufferPicture::Cls()
 {
-    std::fill(picture.pixels.begin(), picture.pixels.end(), Opaque);
+    std::fill(picture.pixels.begin(), picture.pixels.end(), screen::opaquePixelOf(screen::Rgb(0, 0, 0)));
 }
 
 void BufferPicture::PSet(int x, int y, screen::Colour colour)
 {
     if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
         return;
-    picture.pixels[std::size_t(y) * std::size_t(picture.width) + std::size_t(x)] = Opaque
-        | std::uint32_t(screen::redOf(colour)) << 16 | std::uint32_t(screen::greenOf(colour)) << 8 | std::uint32_t(screen::blueOf(colour));
+    picture.pixels[std::size_t(y) * std::size_t(picture.width) + std::size_t(x)] = screen::opaquePixelOf(colour);
 }
 
 } // namespace preview

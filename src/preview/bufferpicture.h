@@ -18,7 +18,6 @@ public:
     // Pixels outside the area are ignored.
     void PSet(int x, int y, screen::Colour colour) override;
 
-    const Image &image() const { return picture; }
     // The picture drawn, handed over; the area is empty afterwards.
     Image takeImage() { return std::move(picture); }
 

@@ -17,6 +17,4 @@ struct Image
     std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
 };
 
-constexpr std::uint32_t Opaque = 0xFF000000u;
-
 } // namespace preview

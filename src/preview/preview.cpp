@@ -3,6 +3,7 @@
 
 #include "platform/runtime/fileruntime.h"
 #include "preview/bufferpicture.h"
+#include "screen/colour.h"
 #include "screen/screenlayout.h"
 #include "screen/screenrenderer.h"
 
@@ -61,8 +62,8 @@ Image reduced(const Image &picture, int width, int height)
                     sum[1] += share * double(pixel >> 8 & 0xFF);
                     sum[2] += share * double(pixel & 0xFF);
                 }
-            const auto channel = [](double value) { return std::uint32_t(std::clamp(std::lround(value), 0L, 255L)); };
-            small.pixels.push_back(Opaque | channel(sum[0]) << 16 | channel(sum[1]) << 8 | channel(sum[2]));
+            const auto channel = [](double value) { return int(std::clamp(std::lround(value), 0L, 255L)); };
+            small.pixels.push_back(screen::opaquePixelOf(screen::Rgb(channel(sum[0]), channel(sum[1]), channel(sum[2]))));
         }
     return small;
 }
@@ -74,7 +75,9 @@ Image sizedForPreview(Image picture, int size)
     size = std::max(size, 1);
     if (size >= picture.width) {
         const int factor = size / picture.width;
-        return factor == 1 ? picture : enlarged(picture, factor); // the picture itself, not a copy, at its own size
+        if (factor == 1)
+            return picture; // the picture itself, not a copy, at its own size
+        return enlarged(picture, factor);
     }
     return reduced(picture, size, std::max(1, size * picture.height / picture.width));
 }

@@ -18,4 +18,11 @@ constexpr int redOf(Colour colour) { return static_cast<int>(colour & 0xFFu); }
 constexpr int greenOf(Colour colour) { return static_cast<int>(colour >> 8 & 0xFFu); }
 constexpr int blueOf(Colour colour) { return static_cast<int>(colour >> 16 & 0xFFu); }
 
+// The same colour as an opaque 32-bit pixel 0xFFRRGGBB, the layout of Qt's QRgb and of the
+// preview core's images.
+constexpr std::uint32_t opaquePixelOf(Colour colour)
+{
+    return 0xFF000000u | (colour & 0xFFu) << 16 | (colour & 0xFF00u) | (colour >> 16 & 0xFFu);
+}
+
 } // namespace screen

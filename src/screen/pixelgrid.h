@@ -5,7 +5,6 @@
 #include "screen/screenpixel.h"
 
 #include <cassert>
-
 #include <vector>
 
 namespace screen {

@@ -17,7 +17,7 @@ namespace {
 
 QRgb toQRgb(screen::Colour colour)
 {
-    return qRgb(screen::redOf(colour), screen::greenOf(colour), screen::blueOf(colour));
+    return screen::opaquePixelOf(colour);
 }
 
 // Assistive technology presents the box as a picture, not as an empty panel.
