@@ -9,7 +9,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -59,8 +58,7 @@ TEST(FileType, ScreensAreScreensAndWindowsProgramsStayPrograms)
     // The system's database with our package added as a user would have it, read by Qt (KDE) here
     // and by GIO in a child; this process has not read the database before.
     testsupport::TempDir home;
-    std::ifstream package(TARNVEL_MIME_PACKAGE, std::ios::binary);
-    home.write("mime/packages/tarnvel.xml", { std::istreambuf_iterator<char>(package), {} });
+    home.write("mime/packages/tarnvel.xml", testsupport::contentsOf(TARNVEL_MIME_PACKAGE));
     ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), { QString::fromStdString(home.path() + "/mime") }), 0);
     setenv("XDG_DATA_HOME", home.path().c_str(), 1);
     QMimeDatabase database;

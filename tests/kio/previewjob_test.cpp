@@ -13,18 +13,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sys/stat.h>
 
 namespace {
-
-std::vector<std::uint8_t> contentsOf(const char *path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(file), {} };
-}
 
 TEST(KioPreviews, ScreensPreviewExactlyThroughOurPlugin)
 {
@@ -36,8 +28,8 @@ TEST(KioPreviews, ScreensPreviewExactlyThroughOurPlugin)
         qputenv(place, QByteArray::fromStdString(root.makeDirectory(place)));
     chmod((root.path() + "/XDG_RUNTIME_DIR").c_str(), 0700);
     if (qEnvironmentVariableIsEmpty("TARNVEL_INSTALLED")) {
-        root.write("share/mime/packages/tarnvel.xml", contentsOf(TARNVEL_DATA "/tarnvel-mime.xml"));
-        root.write("share/thumbnailers/tarnvel.thumbnailer", contentsOf(TARNVEL_DATA "/tarnvel.thumbnailer"));
+        root.write("share/mime/packages/tarnvel.xml", testsupport::contentsOf(TARNVEL_DATA "/tarnvel-mime.xml"));
+        root.write("share/thumbnailers/tarnvel.thumbnailer", testsupport::contentsOf(TARNVEL_DATA "/tarnvel.thumbnailer"));
         ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), { QString::fromStdString(root.path() + "/share/mime") }), 0);
         const QByteArray systemData = qgetenv("XDG_DATA_DIRS").isEmpty() ? "/usr/local/share:/usr/share" : qgetenv("XDG_DATA_DIRS");
         qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(root.path() + "/share:") + systemData);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdlib.h>
 
 namespace fs = std::filesystem;
@@ -52,6 +53,12 @@ int descriptorsOpenOn(const std::string &path)
             ++count;
     }
     return count;
+}
+
+std::vector<std::uint8_t> contentsOf(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(file), {} };
 }
 
 } // namespace testsupport

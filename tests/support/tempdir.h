@@ -25,6 +25,9 @@ private:
     std::string root;
 };
 
+// The whole of a file's bytes (none when it cannot be read).
+std::vector<std::uint8_t> contentsOf(const std::string &path);
+
 // The number of this process's open descriptors that refer to path.
 int descriptorsOpenOn(const std::string &path);
 
