@@ -119,7 +119,7 @@ public:
     }
 
     QPoint clientCorner() { return window.centralWidget()->mapToGlobal(QPoint(4, 4)); }
-    int blockSize() { return window.findChild<platform::PictureBox *>(QStringLiteral("pb"))->blockSize(); }
+    int blockSize() { return window.findChild<platform::PictureBox *>(QStringLiteral("pb"))->blocks().multiple(); }
 
 private:
     frmMain window;

@@ -1,7 +1,7 @@
 // The error report: shown over its window, which takes no input meanwhile but can still be closed.
 #include "window/errorreport.h"
 
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/filename.h"
 
 #include <QEventLoop>
 #include <QMessageBox>

@@ -1,11 +1,11 @@
 // The main window's layout, its start-up and its event procedures.
 #include "window/frmmain.h"
 
-#include "platform/controls/directory.h"
 #include "platform/controls/dirlistbox.h"
 #include "platform/controls/drivelistbox.h"
 #include "platform/controls/filelistbox.h"
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/filename.h"
+#include "platform/filesystem/paths.h"
 #include "platform/controls/picturebox.h"
 #include "platform/runtime/runtimeerror.h"
 #include "screen/screenlayout.h"

@@ -1,15 +1,15 @@
 // The scaled layout: the factor is m / device pixel ratio, so the picture is m device pixels per pixel.
 #include "window/scaledlayout.h"
 
+#include "platform/drawing/blockgeometry.h"
+
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// Slack for ratios such as 1.1 that binary fractions hold only nearly.
-constexpr qreal Slack = 1e-6;
+using platform::BlockGeometry;
 
 // The rectangle between the scaled edges of designed, each edge rounded to the nearest pixel,
 // or outwards.
@@ -20,8 +20,8 @@ QRect scaled(QRect designed, qreal factor, QPointF margin, bool outward)
     const qreal right = margin.x() + factor * (designed.x() + designed.width());
     const qreal bottom = margin.y() + factor * (designed.y() + designed.height());
     if (outward) {
-        const int l = int(std::floor(left + Slack)), t = int(std::floor(top + Slack));
-        return QRect(l, t, int(std::ceil(right - Slack)) - l, int(std::ceil(bottom - Slack)) - t);
+        const int l = BlockGeometry::wholeBelow(left), t = BlockGeometry::wholeBelow(top);
+        return QRect(l, t, BlockGeometry::wholeAbove(right) - l, BlockGeometry::wholeAbove(bottom) - t);
     }
     const int l = qRound(left), t = qRound(top);
     return QRect(l, t, qRound(right) - l, qRound(bottom) - t);
@@ -47,20 +47,18 @@ void ScaledLayout::addPicture(QWidget *control, QRect designedRect)
 
 int ScaledLayout::startMultiple(qreal devicePixelRatio)
 {
-    return std::max(1, int(std::ceil(devicePixelRatio - Slack)));
+    return std::max(1, BlockGeometry::wholeAbove(devicePixelRatio));
 }
 
 int ScaledLayout::fittingMultiple(QSize available, qreal devicePixelRatio) const
 {
-    const qreal across = available.width() * devicePixelRatio / designed.width();
-    const qreal down = available.height() * devicePixelRatio / designed.height();
-    return std::max(1, int(std::floor(std::min(across, down) + Slack)));
+    return BlockGeometry(designed, available, devicePixelRatio).multiple();
 }
 
 QSize ScaledLayout::clientSize(int multiple, qreal devicePixelRatio) const
 {
     const qreal factor = multiple / devicePixelRatio;
-    return QSize(int(std::ceil(designed.width() * factor - Slack)), int(std::ceil(designed.height() * factor - Slack)));
+    return QSize(BlockGeometry::wholeAbove(designed.width() * factor), BlockGeometry::wholeAbove(designed.height() * factor));
 }
 
 void ScaledLayout::apply()

@@ -1,7 +1,7 @@
 // Files and directories dropped on the window, and drags it refuses.
 #include "window/windowfixture.h"
 
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/filename.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -1,9 +1,10 @@
 // The navigator: drive, directory and file lists following each other, and a selected file drawn.
 #include "window/windowfixture.h"
 
-#include "platform/controls/directory.h"
+#include "platform/filesystem/directoryreader.h"
 #include "support/process.h"
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/filename.h"
+#include "platform/filesystem/paths.h"
 
 #include <QApplication>
 #include <QSignalSpy>

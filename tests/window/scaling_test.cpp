@@ -49,7 +49,7 @@ protected:
 TEST_F(Scaling, TheWindowOpensAtTheSmallestWholeMultipleAtLeastTheDesignedSize)
 {
     const int m = int(std::ceil(ratio() - 1e-9));
-    EXPECT_EQ(pb()->blockSize(), m);
+    EXPECT_EQ(pb()->blocks().multiple(), m);
     EXPECT_EQ(window.centralWidget()->minimumSize(), QSize(402, 286));
 }
 
@@ -83,7 +83,7 @@ TEST_F(Scaling, EveryControlIsScaledAndCentredAndThePictureIsInWholeBlocks)
         if (c.m == 1 && ratio() >= 2)
             continue; // the smallest window already holds two device pixels per pixel
         resizeClient(c.client);
-        ASSERT_EQ(pb()->blockSize(), c.m) << c.client.width() << "x" << c.client.height();
+        ASSERT_EQ(pb()->blocks().multiple(), c.m) << c.client.width() << "x" << c.client.height();
         const qreal s = c.m / ratio();
         const QPointF margin((c.client.width() - 402 * s) / 2, (c.client.height() - 286 * s) / 2);
         const Control controls[] = {

@@ -2,9 +2,10 @@
 // else; a double-click or Enter opens it.
 #include "platform/controls/dirlistbox.h"
 
-#include "platform/controls/directory.h"
+#include "platform/filesystem/directoryreader.h"
 #include "platform/controls/indentdelegate.h"
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/filename.h"
+#include "platform/filesystem/paths.h"
 #include "platform/runtime/runtimeerror.h"
 
 #include <QKeyEvent>

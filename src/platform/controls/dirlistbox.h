@@ -1,7 +1,7 @@
 // The directory list: the chain from the drive's root down to the current directory, then its subdirectories.
 #pragma once
 
-#include "platform/controls/drive.h"
+#include "platform/filesystem/mounts.h"
 #include "platform/runtime/runtimeerror.h"
 
 #include <QIcon>

@@ -1,7 +1,8 @@
 // The drive list, read again each time it drops down, so that media inserted meanwhile are offered.
 #include "platform/controls/drivelistbox.h"
 
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/filename.h"
+#include "platform/filesystem/paths.h"
 
 #include <QSignalBlocker>
 

@@ -1,7 +1,7 @@
 // The drive list: a drop-down of the browsable drives; choosing one raises Change.
 #pragma once
 
-#include "platform/controls/drive.h"
+#include "platform/filesystem/mounts.h"
 
 #include <QComboBox>
 

@@ -2,8 +2,9 @@
 // selection machinery, so that each gesture raises it exactly once and re-listing raises nothing.
 #include "platform/controls/filelistbox.h"
 
-#include "platform/controls/directory.h"
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/directoryreader.h"
+#include "platform/filesystem/filename.h"
+#include "platform/filesystem/paths.h"
 #include "platform/runtime/runtimeerror.h"
 
 #include <QKeyEvent>

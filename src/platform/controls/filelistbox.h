@@ -1,7 +1,7 @@
 // The file list: the files of one directory; every gesture that selects a name raises Click once.
 #pragma once
 
-#include "platform/controls/directory.h"
+#include "platform/filesystem/directoryreader.h"
 
 #include <QFutureWatcher>
 #include <QListWidget>

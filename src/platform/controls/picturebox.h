@@ -1,6 +1,7 @@
 // The picture box: an area of exact pixels that keeps what was drawn on it, shown in crisp blocks.
 #pragma once
 
+#include "platform/drawing/blockgeometry.h"
 #include "screen/picturearea.h"
 
 #include <QImage>
@@ -30,19 +31,11 @@ public:
 
     // The drawn picture at one image pixel per area pixel.
     const QImage &image() const { return picture; }
-    // Each area pixel is shown as a square block of this many device pixels across: the largest
-    // whole number at which the picture fits in the box.
-    int blockSize() const { return blockSizeAt(devicePixelRatioF()); }
-    int blockSizeAt(qreal devicePixelRatio) const;
+    // Where the picture lies in its window: each area pixel a square block of whole device
+    // pixels, the largest at which the picture fits in the box.
+    BlockGeometry blocks() const { return BlockGeometry::inWindow(*this, picture.size()); }
 
     QSize sizeHint() const override;
-
-    // The corner of the picture in its window's device pixels: the device pixel nearest the box's
-    // corner, where the window system's clipping of the box starts too.
-    QPoint deviceCorner() const { return deviceCornerAt(devicePixelRatioF()); }
-    QPoint deviceCornerAt(qreal devicePixelRatio) const;
-    // Repaints the given area pixels through Qt's paint cycle.
-    void repaintPixels(const QRect &pixels) { update(boxRectOf(pixels)); }
 
     // Whether pixels may be drawn straight into the window's backing store (on by default; it is
     // used only where it applies, see drawsDirectly()). Off, every pixel takes Qt's paint path.
@@ -57,9 +50,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The part of the box, in its own coordinates, that may show the given area pixels.
-    QRect boxRectOf(const QRect &pixels) const;
-
     QImage picture;
     screen::Colour backColour = 0;
     DirectDrawer *drawer; // a child of the box

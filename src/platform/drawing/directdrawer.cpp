@@ -1,7 +1,7 @@
 // The direct drawer: what lies in front of the box, and writing the blocks into the backing store.
 #include "platform/drawing/directdrawer.h"
 
-#include "platform/controls/picturebox.h"
+#include "platform/drawing/blockgeometry.h"
 #include "platform/drawing/windowpixelwriter.h"
 #include "platform/runtime/qtruntime.h"
 
@@ -9,9 +9,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QWidget>
 #include <QWindow>
 
-#include <cmath>
 #include <utility>
 
 namespace platform {
@@ -28,8 +28,8 @@ QRect toDevice(const QRect &logical, qreal ratio, bool outwards)
     const QRectF exact(logical.x() * ratio, logical.y() * ratio, logical.width() * ratio, logical.height() * ratio);
     if (outwards)
         return exact.toAlignedRect();
-    const int left = int(std::ceil(exact.left() - 1e-6)), top = int(std::ceil(exact.top() - 1e-6));
-    const int right = int(std::floor(exact.right() + 1e-6)), bottom = int(std::floor(exact.bottom() + 1e-6));
+    const int left = BlockGeometry::wholeAbove(exact.left()), top = BlockGeometry::wholeAbove(exact.top());
+    const int right = BlockGeometry::wholeBelow(exact.right()), bottom = BlockGeometry::wholeBelow(exact.bottom());
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
@@ -49,9 +49,10 @@ bool isQRgbLayout(QImage::Format format)
 
 } // namespace
 
-DirectDrawer::DirectDrawer(PictureBox &box)
-    : QObject(&box)
-    , box(box)
+DirectDrawer::DirectDrawer(QWidget &area, const QImage &picture)
+    : QObject(&area)
+    , box(area)
+    , picture(picture)
 {
 }
 
@@ -88,6 +89,11 @@ void DirectDrawer::drawBeforeEventsOf(QtRunTime &runtime)
 {
     drawnBeforeEvents = true;
     runtime.setBeforeEvents([this] { draw(); });
+}
+
+void DirectDrawer::repaint(const QRect &pixels)
+{
+    box.update(BlockGeometry::inWindow(box, picture.size()).logicalRectOf(pixels));
 }
 
 void DirectDrawer::draw()
@@ -149,24 +155,25 @@ void DirectDrawer::drawTaken(bool stillApplies)
     if (pixels.isEmpty())
         return;
     if (!stillApplies && !applies()) { // hidden or moved to another screen since
-        box.repaintPixels(pixels);
+        repaint(pixels);
         return;
     }
     QWidget *top = box.window();
     QWindow *window = top->windowHandle();
     const qreal ratio = box.devicePixelRatioF();
-    // The picture's blocks start where the paint event puts them, on the device pixel nearest the
-    // box's corner, so that both paths give the same device pixels.
-    const int block = box.blockSizeAt(ratio);
-    const QPoint corner = box.deviceCornerAt(ratio);
-    const QRect target(corner + pixels.topLeft() * block, pixels.size() * block);
+    // The picture's blocks lie where the paint event puts them, so that both paths give the same
+    // device pixels.
+    const BlockGeometry geometry = BlockGeometry::inWindow(box, picture.size());
+    const int block = geometry.multiple();
+    const QPoint corner = geometry.corner();
+    const QRect target = geometry.deviceRectOf(pixels);
     // Never over what lies in front of the picture, such as the navigator panel: what shows there
     // (a widget in front may let some of the picture through) is left to the paint path.
     QRegion visible(target);
     if (!whollyUncovered(target, ratio)) {
         visible = uncovered(ratio).intersected(target);
         if (visible != QRegion(target))
-            box.repaintPixels(pixels);
+            repaint(pixels);
         if (visible.isEmpty())
             return;
     }
@@ -179,10 +186,9 @@ void DirectDrawer::drawTaken(bool stillApplies)
     // never past their image; anything else takes the paint path.
     if (!image || !isQRgbLayout(image->format()) || !image->rect().contains(visible.boundingRect())) {
         store->endPaint();
-        box.repaintPixels(pixels);
+        repaint(pixels);
         return;
     }
-    const QImage &picture = box.image();
     for (const QRect &part : visible) {
         for (int y = part.top(); y <= part.bottom(); ++y) {
             const QRgb *from = reinterpret_cast<const QRgb *>(picture.constScanLine((y - corner.y()) / block));

@@ -2,17 +2,18 @@
 // store between frames, in blocks of whole device pixels, never over what lies in front of it.
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QRect>
 #include <QRegion>
 
 #include <memory>
 
+class QWidget;
 class QWindow;
 
 namespace platform {
 
-class PictureBox;
 class QtRunTime;
 class WindowPixelWriter;
 
@@ -21,7 +22,9 @@ class DirectDrawer : public QObject
     Q_OBJECT
 
 public:
-    explicit DirectDrawer(PictureBox &box);
+    // Draws picture (kept by the caller, one pixel per picture pixel) as it lies in area, by its
+    // block geometry; area paints it the same way when asked to.
+    DirectDrawer(QWidget &area, const QImage &picture);
     ~DirectDrawer() override;
 
     // Whether pixels may be drawn directly at all (on by default). Off, every pixel takes Qt's
@@ -46,6 +49,8 @@ protected:
 private:
     // Draws the taken pixels; stillApplies says that nothing can have changed since they were taken.
     void drawTaken(bool stillApplies);
+    // Asks the area to repaint the given picture pixels through Qt's paint cycle.
+    void repaint(const QRect &pixels);
     // The part of the box, in its window's device pixels, that no other widget lies in front of.
     QRegion uncovered(qreal ratio) const;
     // Whether all of target (in the window's device pixels) is uncovered: a quicker answer than
@@ -58,7 +63,8 @@ private:
     // The window system's own writer for the box's window, made once per window.
     WindowPixelWriter *writerFor(QWindow *window);
 
-    PictureBox &box;
+    QWidget &box;
+    const QImage &picture;
     bool allowed = true;
     bool drawnBeforeEvents = false; // the run time calls draw(), so no event is posted
     QRect taken;                    // the area pixels taken and not yet drawn; empty when none are

@@ -24,8 +24,8 @@ QImage onScreen(QWidget &window)
 // every device pixel of the block has it, and an impossible colour when they differ.
 QRgb shownPixel(const QImage &device, const platform::PictureBox &box, int x, int y)
 {
-    const int block = box.blockSize();
-    const QPoint corner = box.deviceCorner() + QPoint(x, y) * block;
+    const int block = box.blocks().multiple();
+    const QPoint corner = box.blocks().corner() + QPoint(x, y) * block;
     const QRgb colour = device.pixel(corner);
     for (int dy = 0; dy < block; ++dy)
         for (int dx = 0; dx < block; ++dx)
@@ -146,7 +146,7 @@ TEST_P(BothPaths, KeepsItsPictureUnderAWidgetInFront)
     EXPECT_EQ(shownPixel(shown, box, 5, 60), qRgb(255, 255, 0) & 0xFFFFFFu);
     // Every device pixel the widget in front covers, to its edges, is still its own.
     const QRect frontPixels = QRectF(QPointF(front.pos()) * box.devicePixelRatioF(), QSizeF(front.size()) * box.devicePixelRatioF()).toAlignedRect();
-    const int line = box.deviceCorner().y() + 60 * box.blockSize();
+    const int line = box.blocks().corner().y() + 60 * box.blocks().multiple();
     for (const int x : { frontPixels.left() + 1, frontPixels.center().x(), frontPixels.right() - 1 })
         EXPECT_EQ(shown.pixel(x, line), qRgb(0, 128, 0)) << "the widget in front is drawn over at " << x;
     // Once it is gone, the picture beneath is there, drawn while it was covered.

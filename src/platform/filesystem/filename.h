@@ -2,9 +2,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
-#include <QUrl>
 
 namespace platform {
 
@@ -17,11 +15,5 @@ QByteArray encodeFileName(const QString &name);
 
 // The text shown for a name: each byte that is not valid UTF-8 shown as \xHH.
 QString displayFileName(const QString &name);
-
-// The working directory, decoded as above; empty if it cannot be read (it was deleted, say).
-QString workingDirectory();
-
-// The exact path of the first local file among urls (a drag's items, say); empty if none is local.
-QString firstLocalPath(const QList<QUrl> &urls);
 
 } // namespace platform

@@ -1,9 +1,6 @@
 // A strict UTF-8 decoder that keeps undecodable bytes as escape code units, and its inverse.
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/filename.h"
 
-#include <cerrno>
-#include <climits>
-#include <unistd.h>
 #include <vector>
 
 namespace platform {
@@ -115,28 +112,6 @@ QString displayFileName(const QString &name)
             shown += name[i];
     }
     return shown;
-}
-
-QString workingDirectory()
-{
-    std::vector<char> buffer(PATH_MAX);
-    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
-        if (errno != ERANGE)
-            return {};
-        buffer.resize(buffer.size() * 2);
-    }
-    return decodeFileName(QByteArray(buffer.data()));
-}
-
-QString firstLocalPath(const QList<QUrl> &urls)
-{
-    // The path is taken percent-encoded and decoded to bytes here, since QUrl would replace bytes
-    // that are not UTF-8.
-    for (const QUrl &url : urls) {
-        if (url.isLocalFile())
-            return decodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
-    }
-    return {};
 }
 
 } // namespace platform

@@ -1,5 +1,5 @@
 // Which mounts are drives, which drive holds a path, and where moving to a drive goes.
-#include "platform/controls/drive.h"
+#include "platform/filesystem/mounts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 // Reading directories, ordering names and joining paths.
-#include "platform/controls/directory.h"
+#include "platform/filesystem/directoryreader.h"
+#include "platform/filesystem/nameorder.h"
+#include "platform/filesystem/paths.h"
 #include "support/nameorder.h"
 #include "platform/runtime/runtimeerror.h"
 #include "support/qtprinters.h"

@@ -1,5 +1,5 @@
 // File names carried as their exact bytes: decoding, encoding back and the text shown.
-#include "platform/runtime/filename.h"
+#include "platform/filesystem/filename.h"
 #include "support/qtprinters.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Finding the drives on a Linux machine from its mount table.
-#include "platform/controls/drive.h"
+#include "platform/filesystem/mounts.h"
 
-#include "platform/controls/directory.h"
+#include "platform/filesystem/paths.h"
 
 #include <QFileInfo>
 #include <QStorageInfo>

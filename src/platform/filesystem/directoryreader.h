@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <dirent.h>
 #include <memory>
 
 namespace platform {
@@ -31,32 +30,18 @@ public:
     // What was read, each list sorted with sortNames().
     DirectoryListing take();
 
+    ~DirectoryReader();
+
 private:
-    std::unique_ptr<DIR, int (*)(DIR *)> dir;
+    struct Open; // the system's handle of the open directory
     Wanted wanted;
     QByteArray where;
+    std::unique_ptr<Open> open;
     DirectoryListing listing;
 };
 
 // Lists path whole, or only its subdirectories (leaving the files empty). Throws RunTimeError when
 // it does not exist, is not a directory or cannot be read.
 DirectoryListing readDirectory(const QString &path, DirectoryReader::Wanted wanted = DirectoryReader::Wanted::Everything);
-
-// Sorts names the way a person expects: letters case-insensitively, digit runs by value; names
-// alike in that by their exact characters.
-void sortNames(QStringList &names);
-
-// Whether path is directory itself or lies below it (a root "/" holds every absolute path).
-bool isWithin(const QString &path, const QString &directory);
-
-// path made absolute against base (an absolute directory) and cleaned of "." and ".." steps;
-// empty when path is empty, or relative with no base.
-QString absolutePath(const QString &base, const QString &path);
-
-// The path of name inside directory, with one separator between them, none added after a root "/".
-QString joinPath(const QString &directory, const QString &name);
-
-// Whether path names a directory (following links); false when it cannot be examined.
-bool isDirectory(const QString &path);
 
 } // namespace platform
