@@ -1,12 +1,14 @@
 // The main window's layout, its start-up and its event procedures.
 #include "window/frmmain.h"
 
+#include "platform/controls/controlfault.h"
 #include "platform/controls/dirlistbox.h"
 #include "platform/controls/drivelistbox.h"
 #include "platform/controls/filelistbox.h"
 #include "platform/filesystem/filename.h"
 #include "platform/filesystem/paths.h"
 #include "platform/controls/picturebox.h"
+#include "platform/runtime/faultpolicy.h"
 #include "platform/runtime/runtimeerror.h"
 #include "screen/screenlayout.h"
 #include "window/browser.h"
@@ -94,9 +96,6 @@ frmMain::frmMain()
     // A folder that cannot be opened is reported like a file that cannot, and the program goes on.
     connect(Dir1, &platform::DirListBox::OpenFailed, this, [this](const platform::RunTimeError &error) { showErrorReport(this, error); });
     connect(File1, &platform::FileListBox::Click, this, &frmMain::File1_Click);
-    connect(Drive1, &platform::DriveListBox::Fault, this, &frmMain::endWithFault);
-    connect(Dir1, &platform::DirListBox::Fault, this, &frmMain::endWithFault);
-    connect(File1, &platform::FileListBox::Fault, this, &frmMain::endWithFault);
 
     focusNavigator();
 }
@@ -128,33 +127,28 @@ void frmMain::focusNavigator()
     (File1->count() > 0 ? static_cast<QWidget *>(File1) : Dir1)->setFocus(Qt::OtherFocusReason);
 }
 
+template <typename Handler, typename OnError> void frmMain::handle(Handler &&handler, OnError &&onError)
+{
+    platform::runHandler(std::forward<Handler>(handler), std::forward<OnError>(onError),
+                         [this](std::exception_ptr fault) { endWithFault(fault); });
+}
+
 void frmMain::Drive1_Change()
 {
-    try {
-        Dir1->setPath(Drive1->Drive());
-    } catch (const platform::RunTimeError &) {
-        // A drive that cannot be entered leaves both lists where they were.
-    } catch (...) {
-        endWithFault(std::current_exception());
-    }
+    // A drive that cannot be entered leaves both lists where they were.
+    handle([this] { Dir1->setPath(Drive1->Drive()); }, [](const platform::RunTimeError &) {});
 }
 
 void frmMain::Dir1_Change()
 {
-    try {
-        File1->setPath(Dir1->Path());
-    } catch (const platform::RunTimeError &) {
-        // The file list keeps its old directory.
-    } catch (...) {
-        endWithFault(std::current_exception());
-    }
+    // A directory that cannot be read leaves the file list where it was.
+    handle([this] { File1->setPath(Dir1->Path()); }, [](const platform::RunTimeError &) {});
 }
 
 void frmMain::File1_Click()
 {
-    // Nothing may escape into the event loop: a failure about the chosen file is reported and the
-    // program goes on; any other failure ends it.
-    try {
+    // A failure about the chosen file is reported and the program goes on; any other ends it.
+    handle([this] {
         if (!composeFilePath())
             return;
         // A selection during a render is drawn once the running render has stopped and closed its
@@ -172,13 +166,11 @@ void frmMain::File1_Click()
             outcome = render.ShowScreen();
             describePicture(QStringLiteral("Shows %1"));
         } while (outcome == screen::ScreenRenderer::Outcome::Stopped && !closing);
-    } catch (const platform::RunTimeError &error) {
+    }, [this](const platform::RunTimeError &error) {
         // A read failed; the render has closed the file and the picture stays as far as it got.
         describePicture(QStringLiteral("Shows %1 as far as it could be read"));
         showErrorReport(this, error);
-    } catch (...) {
-        endWithFault(std::current_exception());
-    }
+    });
 }
 
 void frmMain::describePicture(const QString &pattern)
@@ -257,7 +249,7 @@ void frmMain::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    try {
+    handle([&] {
         if (platform::isDirectory(path)) {
             navigateTo(path);
             open_Click();
@@ -272,12 +264,10 @@ void frmMain::dropEvent(QDropEvent *event)
             else
                 open_Click(); // not listed (a hidden file, or gone): the panel shows where it was
         });
-    } catch (const platform::RunTimeError &error) {
+    }, [this](const platform::RunTimeError &error) {
         // The directory cannot be entered: the lists stay where they are, and the report says why.
         showErrorReport(this, error);
-    } catch (...) {
-        endWithFault(std::current_exception());
-    }
+    });
 }
 
 void frmMain::navigateTo(const QString &directory)
@@ -285,6 +275,16 @@ void frmMain::navigateTo(const QString &directory)
     Drive1->selectDriveHolding(directory); // Drive1_Change moves the other lists to that drive
     Dir1->setPath(directory);              // Dir1_Change moves the file list there
     File1->setPath(directory);             // and re-reads it when the directory was already shown
+}
+
+bool frmMain::event(QEvent *event)
+{
+    // A control's own handler failed in a way no choice of the user's explains.
+    if (event->type() == platform::ControlFault::eventType()) {
+        endWithFault(static_cast<platform::ControlFault *>(event)->fault());
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

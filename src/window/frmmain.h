@@ -39,6 +39,7 @@ public:
 protected:
     // Closing during a render stops it at its next yield; the program then ends.
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // A local file dropped on the window is chosen as in the navigator; a directory is opened in it.
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -62,6 +63,8 @@ private:
     void describePicture(const QString &pattern);
     // Moves the keyboard focus into the shown panel.
     void focusNavigator();
+    // Runs an event procedure: a run-time error goes to onError, any other failure to endWithFault.
+    template <typename Handler, typename OnError> void handle(Handler &&handler, OnError &&onError);
     // A failure that is not about the chosen file: the report, then the program ends.
     void endWithFault(std::exception_ptr fault);
     void endWithError(const platform::RunTimeError &error);

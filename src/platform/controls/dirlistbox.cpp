@@ -3,9 +3,11 @@
 #include "platform/controls/dirlistbox.h"
 
 #include "platform/filesystem/directoryreader.h"
+#include "platform/controls/controlfault.h"
 #include "platform/controls/indentdelegate.h"
 #include "platform/filesystem/filename.h"
 #include "platform/filesystem/paths.h"
+#include "platform/runtime/faultpolicy.h"
 #include "platform/runtime/runtimeerror.h"
 
 #include <QKeyEvent>
@@ -124,13 +126,10 @@ void DirListBox::openItem(QListWidgetItem *item)
 {
     if (!item)
         return;
-    try {
-        setPath(item->data(Qt::UserRole).toString());
-    } catch (const RunTimeError &error) {
-        emit OpenFailed(error); // the directory cannot be entered; the list stays where it was
-    } catch (...) {
-        emit Fault(std::current_exception());
-    }
+    runHandler([&] { setPath(item->data(Qt::UserRole).toString()); },
+               // The directory cannot be entered; the list stays where it was.
+               [this](const RunTimeError &error) { emit OpenFailed(error); },
+               [this](std::exception_ptr fault) { ControlFault::send(*this, fault); });
 }
 
 void DirListBox::keyPressEvent(QKeyEvent *event)

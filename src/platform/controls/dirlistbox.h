@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QListWidget>
 
-#include <exception>
 
 namespace platform {
 
@@ -33,8 +32,6 @@ signals:
     void Change();
     // The user opened a directory that cannot be entered; the list stays where it was.
     void OpenFailed(const platform::RunTimeError &error);
-    // Something other than a run-time error went wrong in one of the list's own event handlers.
-    void Fault(std::exception_ptr error);
 
 protected:
     // Enter opens the highlighted directory, as a double-click does.

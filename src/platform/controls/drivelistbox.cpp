@@ -1,6 +1,7 @@
 // The drive list, read again each time it drops down, so that media inserted meanwhile are offered.
 #include "platform/controls/drivelistbox.h"
 
+#include "platform/controls/controlfault.h"
 #include "platform/filesystem/filename.h"
 #include "platform/filesystem/paths.h"
 
@@ -85,8 +86,8 @@ void DriveListBox::showPopup()
 {
     try {
         refresh();
-    } catch (...) {
-        emit Fault(std::current_exception());
+    } catch (...) { // the drives could not be read, which no user's choice explains
+        ControlFault::send(*this, std::current_exception());
         return;
     }
     changeRaised = false;

@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 
-#include <exception>
 #include <functional>
 
 namespace platform {
@@ -40,8 +39,6 @@ public:
 signals:
     // The selected drive changed, by the user or by code, or the user chose the selected drive again.
     void Change();
-    // Something other than a run-time error went wrong in one of the list's own event handlers.
-    void Fault(std::exception_ptr error);
 
 private:
     void fill(const QList<platform::MountedDrive> &drives, int selected);

@@ -2,6 +2,7 @@
 // selection machinery, so that each gesture raises it exactly once and re-listing raises nothing.
 #include "platform/controls/filelistbox.h"
 
+#include "platform/controls/controlfault.h"
 #include "platform/filesystem/directoryreader.h"
 #include "platform/filesystem/filename.h"
 #include "platform/filesystem/paths.h"
@@ -191,8 +192,8 @@ template <typename Handler> void FileListBox::handleGesture(Handler &&handler, b
         const int after = selectedRow();
         if (after >= 0 && (after != before || raiseAlways))
             emit Click();
-    } catch (...) {
-        emit Fault(std::current_exception());
+    } catch (...) { // a gesture fails only by a fault: the list reads nothing the user chose
+        ControlFault::send(*this, std::current_exception());
     }
 }
 

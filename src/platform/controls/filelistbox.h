@@ -6,7 +6,6 @@
 #include <QFutureWatcher>
 #include <QListWidget>
 
-#include <exception>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -50,8 +49,6 @@ signals:
     // The user selected a name: a press of the left button on it (the one already selected too),
     // or a key that moved the selection (arrows, Home, End, Page Up, Page Down, typing a name).
     void Click();
-    // Something other than a run-time error went wrong in one of the list's own event handlers.
-    void Fault(std::exception_ptr error);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
