@@ -89,7 +89,7 @@ public:
             qFatal("the window was never shown");
         window.findChild<platform::DirListBox *>(QStringLiteral("Dir1"))->setPath(QString::fromStdString(directory));
         files = window.findChild<platform::FileListBox *>(QStringLiteral("File1"));
-        files->setCurrentRow(0);
+        files->selectionModel()->setCurrentIndex(files->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
     }
 
     // One whole render from the selection; with split, the first pass is timed too (a timer
@@ -176,8 +176,9 @@ int main(int argc, char *argv[])
     // With --listing, only the listing of a huge directory, three times.
     if (argc > 1 && std::string(argv[1]) == "--listing") {
         for (int i = 0; i < 3; ++i) {
-            const auto [listed, stall] = listHugeDirectory(work + "/huge");
-            std::printf("listed in %.2f s, longest stall %.0f ms\n", listed, stall * 1e3);
+            const Listing listing = listHugeDirectory(work + "/huge");
+            std::printf("listed in %.2f s, longest stall %.0f ms, %.1f MiB above an empty folder\n", listing.listedSeconds,
+                        listing.longestStall * 1e3, listing.memoryAboveMiB);
         }
         std::filesystem::remove_all(work);
         return 0;
@@ -276,7 +277,7 @@ int main(int argc, char *argv[])
         minimalMemory.push_back(yardstick.peakMemoryKiB);
     }
     // Last, since the 100,000 files it makes keep the file system busy for a while after.
-    const auto [listed, stall] = listHugeDirectory(work + "/huge");
+    const Listing listing = listHugeDirectory(work + "/huge");
     std::filesystem::remove_all(work);
 
     const double floor = median(floors), ratio = median(ratios), pass1 = median(pass1s), floor1 = median(floors1);
@@ -290,8 +291,10 @@ int main(int argc, char *argv[])
     row("program CPU during pass 2 / its wall time", format("%.1f %%", median(pass2Cpus) * 100), "≤ 10 %", median(pass2Cpus) <= 0.10);
     row("input handled during a render, p99", format("%.2f ms (%.0f inputs)", percentile99(latencies) * 1e3, double(latencies.size())), "≤ 5 ms",
         !latencies.empty() && percentile99(latencies) <= 0.005);
-    row("100,000 files listed", format("%.2f s", listed), "≤ 1 s", listed <= 1);
-    row("longest the window stood still while listing", format("%.0f ms", stall * 1e3), "≤ 100 ms", stall <= 0.1);
+    row("100,000 files listed", format("%.2f s", listing.listedSeconds), "≤ 0.15 s", listing.listedSeconds <= 0.15);
+    row("memory of the 100,000 names shown, above an empty folder", format("%.1f MB", listing.memoryAboveMiB * 1.048576), "≤ 15 MB",
+        listing.memoryAboveMiB * 1.048576 <= 15);
+    row("longest the window stood still while listing", format("%.0f ms", listing.longestStall * 1e3), "≤ 100 ms", listing.longestStall <= 0.1);
     // The starts alternate, so the two medians are side by side; a start varies by several
     // milliseconds either way, which a ratio of medians rides out better than a median of ratios.
     const double frameRatio = median(ourFrames) / median(minimalFrames), memoryRatio = median(ourMemory) / median(minimalMemory);

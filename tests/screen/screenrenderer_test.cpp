@@ -169,10 +169,12 @@ TEST(ScreenRenderer, BitmapPassShowsSetBitsInGreyOnBlack)
     std::vector<std::uint8_t> file(6912, 0);
     file[0] = 128;
     Rendered r(file);
+    int looks = 0;
     r.fake.duringYield = [&] {
         // Look once, just before the attribute pass starts.
         if (r.renderer.bytePos == 6144 && r.renderer.attrNo == 0 && r.renderer.bitNo == 7 && r.renderer.colX == 248
             && r.renderer.lineY == 191) {
+            ++looks;
             EXPECT_EQ(r.fake.picture[0], (Rgb { 100, 100, 100 }));
             for (int x = 1; x < 8; ++x)
                 EXPECT_EQ(r.fake.picture[static_cast<std::size_t>(x)], (Rgb { 0, 0, 0 })) << x;
@@ -182,6 +184,7 @@ TEST(ScreenRenderer, BitmapPassShowsSetBitsInGreyOnBlack)
         }
     };
     r.run();
+    EXPECT_EQ(looks, 1) << "the yield just before the attribute pass came once";
 }
 
 // The colours of each ink and paper, normal and bright, as the bits (green, red, blue) give them.

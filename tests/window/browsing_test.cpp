@@ -2,6 +2,7 @@
 // middle and from each end of the list, and keys held down during a render.
 #include "window/windowfixture.h"
 
+#include <QSignalSpy>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -98,6 +99,38 @@ TEST_P(Browsing, StepsThroughTheFilesAsIfTheyWereChosenInTheList)
 
 INSTANTIATE_TEST_SUITE_P(EveryGestureFromEveryPlace, Browsing, ::testing::Combine(::testing::ValuesIn(gestures), ::testing::Values(0, 1, LastRow)),
                          [](const auto &info) { return std::string(std::get<0>(info.param).name) + "From" + std::to_string(std::get<1>(info.param)); });
+
+using PanelShown = Browsing;
+
+TEST_F(PanelShown, TheBrowsingKeysWorkInItsListsAndNeverBrowse)
+{
+    dir.makeDirectory("x");
+    dir.makeDirectory("y");
+    Dir1()->setPath(q(dir.path()));
+    ASSERT_TRUE(File1()->selectName("b.scr"));
+    ASSERT_TRUE(frameNavigator()->isVisible());
+    QSignalSpy clicks(File1(), &platform::FileListBox::Click);
+    const auto press = [this](Qt::Key key) { QTest::keyClick(window.windowHandle(), key); };
+
+    // In the directory list the keys move its highlight, the way a list's keys do.
+    Dir1()->setFocus();
+    const int current = Dir1()->currentRow();
+    press(Qt::Key_Down);
+    EXPECT_EQ(Dir1()->currentRow(), current + 1);
+    press(Qt::Key_Home);
+    EXPECT_EQ(Dir1()->currentRow(), 0);
+    press(Qt::Key_End);
+    EXPECT_EQ(Dir1()->currentRow(), Dir1()->count() - 1);
+    // In the file list the keys that browse the next or previous file choose nothing there.
+    File1()->setFocus();
+    for (Qt::Key key : { Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Right, Qt::Key_Left })
+        press(key);
+
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(File1()->FileName(), "b.scr");
+    EXPECT_TRUE(frameNavigator()->isVisible());
+    EXPECT_EQ(Dir1()->Path(), q(dir.path())) << "the highlight moved; no directory was opened";
+}
 
 using HeldKeys = Browsing;
 

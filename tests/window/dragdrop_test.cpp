@@ -57,6 +57,24 @@ TEST_F(DragAndDrop, ADroppedFileIsChosenAndDrawnAndADroppedDirectoryIsOpened)
     EXPECT_TRUE(frameNavigator()->isVisible());
 }
 
+TEST_F(DragAndDrop, AFileTheListDoesNotShowReopensThePanelOnItsDirectory)
+{
+    const std::string sub = dir.makeDirectory("sub");
+    dir.write("sub/.hidden.scr", testsupport::patternedScreen(22));
+    dir.write("sub/shown.scr", {});
+    const std::vector<testsupport::Rgb> before = picture();
+    for (const char *name : { ".hidden.scr", "gone.scr" }) {
+        frameNavigator()->hide(); // as after a file was shown
+        QMimeData file;
+        file.setUrls({ local(sub + "/" + name) });
+        ASSERT_TRUE(drop(file)) << name;
+        EXPECT_TRUE(frameNavigator()->isVisible()) << name;
+        EXPECT_EQ(File1()->Path(), q(sub)) << name;
+        EXPECT_TRUE(File1()->FileName().isEmpty()) << name;
+        EXPECT_EQ(picture(), before) << name << ": nothing is drawn";
+    }
+}
+
 TEST_F(DragAndDrop, TextAndRemoteItemsAreRefusedAndChangeNothing)
 {
     const QString before = Dir1()->Path();

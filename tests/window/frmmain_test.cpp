@@ -1,11 +1,15 @@
 // The main window: its controls and their places, the menu, the tab order and the panel.
 #include "window/windowfixture.h"
+#include "support/listview.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalSpy>
+
+#include <sys/stat.h>
 
 namespace windowtest {
 namespace {
@@ -77,12 +81,12 @@ TEST_F(MainWindow, TheShownPanelTakesTheKeyboardFocus)
     dir.write("a.scr", {});
     dir.write("b.scr", {});
     Dir1()->setPath(q(dir.path()));
-    File1()->setCurrentRow(1);
+    testsupport::setCurrentRow(*File1(), 1);
     pb()->setFocus();
     frameNavigator()->hide();
     openItem()->trigger();
     EXPECT_EQ(window.focusWidget(), File1());
-    EXPECT_EQ(File1()->currentRow(), 1) << "the selected name is the current row";
+    EXPECT_EQ(File1()->currentIndex().row(), 1) << "the selected name is the current row";
     Dir1()->setPath(q(dir.makeDirectory("empty")));
     pb()->setFocus();
     openItem()->trigger();
@@ -187,6 +191,44 @@ TEST_F(MainWindow, OpenShowsThePanelAndOnlyAFileHidesIt)
 
     selectFile("a.scr");
     EXPECT_FALSE(frameNavigator()->isVisible());
+}
+
+TEST_F(MainWindow, WhileAReportIsShownTheControlsTakeNoInputAndAfterwardsTheyDo)
+{
+    dir.write("a.scr", testsupport::patternedScreen(1));
+    ASSERT_EQ(::mkfifo((dir.path() + "/pipe.scr").c_str(), 0600), 0); // refused, with a report
+    Dir1()->setPath(q(dir.path()));
+    const std::vector<testsupport::Rgb> before = picture();
+    const QList<QWidget *> controls { pb(), Drive1(), Dir1(), File1(), window.menuBar() };
+    QSignalSpy clicks(File1(), &platform::FileListBox::Click);
+    int reports = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget *shown : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(shown);
+            if (!box || !box->isVisible())
+                continue;
+            ++reports;
+            for (QWidget *control : controls)
+                EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+            // A click on another name and the keys that choose one reach nothing.
+            QTest::mouseClick(File1()->viewport(), Qt::LeftButton, {}, testsupport::centreOf(*File1(), 0));
+            QTest::keyClick(File1(), Qt::Key_Home);
+            box->done(QMessageBox::Ok);
+        }
+    });
+    poll.start(10);
+    selectFile("pipe.scr");
+    poll.stop();
+
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(clicks.count(), 1) << "only the choice of the pipe";
+    EXPECT_EQ(File1()->FileName(), "pipe.scr");
+    EXPECT_EQ(picture(), before);
+    for (QWidget *control : controls)
+        EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+    selectFile("a.scr");
+    EXPECT_EQ(picture(), testsupport::decodeScreen(testsupport::patternedScreen(1))) << "the controls answer again";
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The navigator: drive, directory and file lists following each other, and a selected file drawn.
 #include "window/windowfixture.h"
+#include "support/listview.h"
 
+#include "platform/controls/directorychainmodel.h"
 #include "platform/filesystem/directoryreader.h"
 #include "support/process.h"
 #include "platform/filesystem/filename.h"
@@ -33,7 +35,7 @@ protected:
     {
         QStringList names;
         for (int row = 0; row < File1()->count(); ++row)
-            names.append(File1()->item(row)->text());
+            names.append(testsupport::textAt(*File1(), row));
         return names;
     }
 };
@@ -46,16 +48,16 @@ TEST_F(Navigator, ChangingTheDriveMovesBothLists)
     EXPECT_EQ(files(), QStringList { "inner.scr" });
     Drive1()->setCurrentIndex(1);
     EXPECT_EQ(Dir1()->Path(), q(dir.path() + "/other"));
-    EXPECT_EQ(Dir1()->item(0)->text(), q(dir.path() + "/other")) << "the chain starts at the drive's mount point";
+    EXPECT_EQ(testsupport::textAt(*Dir1(), 0), q(dir.path() + "/other")) << "the chain starts at the drive's mount point";
     EXPECT_EQ(files(), QStringList {});
 }
 
 TEST_F(Navigator, OpeningADirectoryRefreshesTheFileList)
 {
     Drive1()->setCurrentIndex(1);
-    const QList<QListWidgetItem *> deeper = Dir1()->findItems("deeper", Qt::MatchContains);
+    const QList<int> deeper = testsupport::rowsOf(*Dir1(), "deeper", Qt::MatchContains);
     ASSERT_EQ(deeper.size(), 1);
-    const QPoint centre = Dir1()->visualItemRect(deeper.first()).center();
+    const QPoint centre = testsupport::centreOf(*Dir1(), deeper.first());
     QTest::mouseClick(Dir1()->viewport(), Qt::LeftButton, {}, centre); // a double-click's first press
     QTest::mouseDClick(Dir1()->viewport(), Qt::LeftButton, {}, centre);
     EXPECT_EQ(File1()->Path(), q(dir.path() + "/other/deeper"));
@@ -149,9 +151,9 @@ TEST_F(Navigator, NamesThatAreNotUtf8AreListedEnteredAndOpened)
     const std::string latin1Directory = "\xE9" "crans", cp866File = "\x9D\xAA\xE0.scr";
     dir.write(latin1Directory + "/" + cp866File, bytes);
     Dir1()->setPath(q(dir.path()));
-    const QList<QListWidgetItem *> entry = Dir1()->findItems("\\xE9crans", Qt::MatchEndsWith);
+    const QList<int> entry = testsupport::rowsOf(*Dir1(), "\\xE9crans", Qt::MatchEndsWith);
     ASSERT_EQ(entry.size(), 1);
-    const QPoint centre = Dir1()->visualItemRect(entry.first()).center();
+    const QPoint centre = testsupport::centreOf(*Dir1(), entry.first());
     QTest::mouseClick(Dir1()->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(Dir1()->viewport(), Qt::LeftButton, {}, centre);
     EXPECT_EQ(platform::encodeFileName(File1()->Path()).toStdString(), dir.path() + "/" + latin1Directory);
@@ -164,7 +166,7 @@ TEST_F(Navigator, ADoubleClickOnANameDrawsItOnce)
 {
     Dir1()->setPath(q(dir.path()));
     QSignalSpy clicks(File1(), &platform::FileListBox::Click);
-    const QPoint centre = File1()->visualItemRect(File1()->findItems("first.scr", Qt::MatchExactly).first()).center();
+    const QPoint centre = testsupport::centreOf(*File1(), testsupport::rowsOf(*File1(), "first.scr").first());
     // A double-click as the window system delivers it: press, release, double-click press, release.
     QTest::mouseClick(File1()->viewport(), Qt::LeftButton, {}, centre); // draws the file
     QTest::mouseDClick(File1()->viewport(), Qt::LeftButton, {}, centre);
@@ -218,7 +220,7 @@ TEST_F(Navigator, DirectoriesLargeDeepUnreadableOrGoneAreListedOrRefused)
     File1()->whenListed([&listed] { listed = true; });
     ASSERT_TRUE(QTest::qWaitFor([&listed] { return listed; }));
     ASSERT_EQ(File1()->count(), 100000);
-    EXPECT_EQ(File1()->item(99999)->text(), "99999.scr") << "in the order of their numbers";
+    EXPECT_EQ(testsupport::textAt(*File1(), 99999), "99999.scr") << "in the order of their numbers";
     // A newer path wins over a reading still going on.
     Dir1()->setPath(q(dir.path()));
     Dir1()->setPath(q(many));
@@ -256,7 +258,7 @@ TEST_F(Navigator, DirectoriesLargeDeepUnreadableOrGoneAreListedOrRefused)
     for (const auto &r : refused) {
         ReportCatcher reports;
         testsupport::Unprivileged user;
-        Dir1()->setCurrentRow(static_cast<int>(Dir1()->row(Dir1()->findItems(r.name, Qt::MatchEndsWith).first())));
+        testsupport::setCurrentRow(*Dir1(), testsupport::rowsOf(*Dir1(), r.name, Qt::MatchEndsWith).first());
         QTest::keyClick(Dir1(), Qt::Key_Return);
         EXPECT_EQ(Dir1()->Path(), q(dir.path())) << r.name;
         EXPECT_EQ(File1()->Path(), q(dir.path())) << r.name;
@@ -317,7 +319,7 @@ TEST(NavigatorStart, FromAWorkingDirectoryOnAnUnlistedMountEveryDriveAndDirector
 
     const QString holder = Drive1->Drive().root;
     EXPECT_TRUE(platform::isWithin(q(start), holder));
-    EXPECT_EQ(Dir1->item(0)->data(Qt::UserRole).toString(), holder) << "the chain starts at the drive's root";
+    EXPECT_EQ(testsupport::dataAt(*Dir1, 0, platform::DirectoryChainModel::PathRole).toString(), holder) << "the chain starts at the drive's root";
     EXPECT_EQ(Dir1->Path(), q(start));
 
     // Choosing the selected drive again moves the directory list to it.

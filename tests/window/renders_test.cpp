@@ -1,5 +1,6 @@
 // Selections and closing while a render runs, and files that cannot be opened or read.
 #include "window/windowfixture.h"
+#include "support/listview.h"
 
 #include "platform/runtime/runtimeerror.h"
 #include "support/process.h"
@@ -200,7 +201,7 @@ TEST_F(Renders, HundredsOfChoicesInOneSessionLeaveOnlyTheLastPictureAndNothingBe
         if (random() % 2)
             openItem()->trigger();
         lastChosen = random() % 2 ? 11 : 12;
-        File1()->setCurrentRow(lastChosen == 11 ? 0 : 1, QItemSelectionModel::ClearAndSelect);
+        testsupport::setCurrentRow(*File1(), lastChosen == 11 ? 0 : 1);
         emit File1()->Click(); // as the file list raises it for a gesture
     });
     selectFile("a.scr");

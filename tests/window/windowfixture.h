@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/controls/dirlistbox.h"
+#include "support/listview.h"
 #include "platform/controls/drivelistbox.h"
 #include "platform/controls/filelistbox.h"
 #include "platform/controls/picturebox.h"
@@ -43,10 +44,10 @@ protected:
     // Clicks a name in the file list as a user does; returns when the click's work is done.
     void selectFile(const QString &name)
     {
-        const QList<QListWidgetItem *> found = File1()->findItems(name, Qt::MatchExactly);
+        const QList<int> found = testsupport::rowsOf(*File1(), name);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
-        File1()->scrollToItem(found.first());
-        QTest::mouseClick(File1()->viewport(), Qt::LeftButton, {}, File1()->visualItemRect(found.first()).center());
+        File1()->scrollTo(testsupport::indexAt(*File1(), found.first()));
+        QTest::mouseClick(File1()->viewport(), Qt::LeftButton, {}, testsupport::centreOf(*File1(), found.first()));
     }
 
     // The picture as it stands in the picture box.

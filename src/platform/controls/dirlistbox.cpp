@@ -4,8 +4,8 @@
 
 #include "platform/filesystem/directoryreader.h"
 #include "platform/controls/controlfault.h"
+#include "platform/controls/directorychainmodel.h"
 #include "platform/controls/indentdelegate.h"
-#include "platform/filesystem/filename.h"
 #include "platform/filesystem/paths.h"
 #include "platform/runtime/faultpolicy.h"
 #include "platform/runtime/runtimeerror.h"
@@ -22,24 +22,13 @@ namespace {
 // The top of every chain that lies outside the drive shown.
 const QString TopRoot = QStringLiteral("/");
 
-// The directories from root down to path, root first.
-QStringList chain(const QString &root, const QString &path)
-{
-    QStringList directories { root };
-    const QStringList below = path.mid(root.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString step = root;
-    for (const QString &name : below) {
-        step = joinPath(step, name);
-        directories.append(step);
-    }
-    return directories;
-}
-
 } // namespace
 
 DirListBox::DirListBox(const platform::MountedDrive &start, QWidget *parent)
-    : QListWidget(parent)
+    : QListView(parent)
+    , entries(new DirectoryChainModel(this))
 {
+    setModel(entries);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentDelegate(this));
     // Finding the folder icons in the desktop's icon theme takes a good part of start-up, so the
@@ -48,11 +37,11 @@ DirListBox::DirListBox(const platform::MountedDrive &start, QWidget *parent)
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     QPixmap blank(iconSize, iconSize);
     blank.fill(Qt::transparent);
-    openFolder = closedFolder = QIcon(blank);
+    entries->setFolderIcons(QIcon(blank), QIcon(blank));
     setAccessibleName(QStringLiteral("Directories"));
     setAccessibleDescription(QStringLiteral("The path down to the current directory, then its subdirectories. "
                                             "Double-click a directory or press Enter to open it."));
-    connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::openItem);
+    connect(this, &QAbstractItemView::doubleClicked, this, &DirListBox::openItem);
     try {
         if (start.root.isEmpty())
             setPath(workingDirectory());
@@ -85,21 +74,8 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
     path = newPath;
     root = newRoot;
 
-    clear();
-    const QStringList above = chain(root, path);
-    chainLength = static_cast<int>(above.size());
-    // Each entry carries its depth: drawn as an indent, and told to assistive technology as a level.
-    const auto add = [this](const QIcon &icon, const QString &name, const QString &fullPath, qsizetype depth) {
-        auto *item = new QListWidgetItem(icon, displayFileName(name), this);
-        item->setData(Qt::UserRole, fullPath);
-        item->setData(IndentDelegate::DepthRole, int(depth));
-        item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("Level %1").arg(depth + 1));
-    };
-    for (qsizetype depth = 0; depth < above.size(); ++depth)
-        add(openFolder, depth == 0 ? root : above[depth].section(QLatin1Char('/'), -1), above[depth], depth);
-    for (const QString &name : listing.subdirectories)
-        add(closedFolder, name, joinPath(path, name), above.size());
-    setCurrentRow(static_cast<int>(above.size()) - 1);
+    entries->setChain(root, path, listing.subdirectories);
+    selectionModel()->setCurrentIndex(entries->index(entries->chainLength() - 1), QItemSelectionModel::ClearAndSelect);
 
     if (changed)
         emit Change();
@@ -107,26 +83,26 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
 
 void DirListBox::paintEvent(QPaintEvent *event)
 {
-    QListWidget::paintEvent(event);
+    QListView::paintEvent(event);
     if (!folderIconsAsked) {
         folderIconsAsked = true;
-        QTimer::singleShot(0, this, &DirListBox::showFolderIcons);
+        // The entries get the style's folder icons in place of the blank ones they start with.
+        QTimer::singleShot(0, this, [this] {
+            entries->setFolderIcons(style()->standardIcon(QStyle::SP_DirOpenIcon), style()->standardIcon(QStyle::SP_DirClosedIcon));
+        });
     }
 }
 
-void DirListBox::showFolderIcons()
+int DirListBox::count() const
 {
-    openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    for (int row = 0; row < count(); ++row)
-        item(row)->setIcon(row < chainLength ? openFolder : closedFolder);
+    return entries->rowCount();
 }
 
-void DirListBox::openItem(QListWidgetItem *item)
+void DirListBox::openItem(const QModelIndex &index)
 {
-    if (!item)
+    if (!index.isValid())
         return;
-    runHandler([&] { setPath(item->data(Qt::UserRole).toString()); },
+    runHandler([&] { setPath(entries->pathAt(index.row())); },
                // The directory cannot be entered; the list stays where it was.
                [this](const RunTimeError &error) { emit OpenFailed(error); },
                [this](std::exception_ptr fault) { ControlFault::send(*this, fault); });
@@ -135,10 +111,10 @@ void DirListBox::openItem(QListWidgetItem *item)
 void DirListBox::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        openItem(currentItem());
+        openItem(currentIndex());
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
 } // namespace platform

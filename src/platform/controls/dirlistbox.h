@@ -4,13 +4,14 @@
 #include "platform/filesystem/mounts.h"
 #include "platform/runtime/runtimeerror.h"
 
-#include <QIcon>
-#include <QListWidget>
+#include <QListView>
 
 
 namespace platform {
 
-class DirListBox : public QListWidget
+class DirectoryChainModel;
+
+class DirListBox : public QListView
 {
     Q_OBJECT
 
@@ -20,6 +21,9 @@ public:
     explicit DirListBox(const platform::MountedDrive &start = {}, QWidget *parent = nullptr);
 
     QString Path() const { return path; }
+    // How many directories are listed, and the row of the current one (-1 when none is).
+    int count() const;
+    int currentRow() const { return currentIndex().row(); }
     // Makes path (absolute, or relative to the current one) the current directory and raises
     // Change if it differs from the old one. A path outside the drive shown is shown with the
     // chain from "/". Throws RunTimeError, and changes nothing, when the directory cannot be read.
@@ -40,14 +44,11 @@ protected:
 
 private:
     void enter(const QString &newPath, const QString &newRoot);
-    void openItem(QListWidgetItem *item);
-    // Gives the entries the style's folder icons in place of the blank ones they start with.
-    void showFolderIcons();
+    void openItem(const QModelIndex &index);
 
+    DirectoryChainModel *entries; // a child of the list
     QString path;
     QString root;
-    int chainLength = 0; // the entries from the root down to the current directory, open folders
-    QIcon openFolder, closedFolder;
     bool folderIconsAsked = false;
 };
 

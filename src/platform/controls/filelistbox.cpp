@@ -3,8 +3,8 @@
 #include "platform/controls/filelistbox.h"
 
 #include "platform/controls/controlfault.h"
+#include "platform/controls/namelistmodel.h"
 #include "platform/filesystem/directoryreader.h"
-#include "platform/filesystem/filename.h"
 #include "platform/filesystem/paths.h"
 #include "platform/runtime/runtimeerror.h"
 
@@ -29,9 +29,13 @@ constexpr qsizetype ReadBetweenLooks = 4096;
 } // namespace
 
 FileListBox::FileListBox(QWidget *parent)
-    : QListWidget(parent)
+    : QListView(parent)
+    , names(new NameListModel(this))
 {
+    setModel(names);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every name takes one line: the view need not measure 100,000 of them.
+    setUniformItemSizes(true);
     // The view lays out a large directory a batch at a time between events, so the window keeps
     // answering while it fills.
     setLayoutMode(QListView::Batched);
@@ -63,7 +67,7 @@ void FileListBox::setPath(const QString &newPath)
         return;
     }
     if (!same)
-        clear(); // no names of the directory left
+        names->setNames({}); // no names of the directory left
     readOn(std::move(reader));
 }
 
@@ -110,36 +114,28 @@ void FileListBox::whenListed(std::function<void()> then)
 void FileListBox::showListing(const DirectoryListing &listing, bool keepSelection)
 {
     const QString kept = keepSelection ? FileName() : QString();
-    clear();
-    QStringList shown;
-    shown.reserve(listing.files.size());
-    for (const QString &name : listing.files)
-        shown.append(displayFileName(name));
-    addItems(shown); // all in one insertion: a directory of 100,000 files lists at once
-    // A name shown otherwise than it is (bytes that are not UTF-8) keeps its exact form beside.
-    for (int row = 0; row < shown.size(); ++row) {
-        if (shown[row] != listing.files[row])
-            item(row)->setData(Qt::UserRole, listing.files[row]);
-    }
+    names->setNames(listing.files); // one reset: a directory of 100,000 files lists at once
     if (!kept.isEmpty())
-        select(static_cast<int>(listing.files.indexOf(kept)));
+        select(names->rowOf(kept));
 }
 
 QString FileListBox::FileName() const
 {
-    const int row = selectedRow();
-    return row < 0 ? QString() : nameAt(row);
+    return names->nameAt(selectedRow());
+}
+
+int FileListBox::count() const
+{
+    return names->rowCount();
 }
 
 bool FileListBox::selectName(const QString &name)
 {
-    for (int row = 0; row < count(); ++row) {
-        if (nameAt(row) == name) {
-            select(row);
-            return true;
-        }
-    }
-    return false;
+    const int row = names->rowOf(name);
+    if (row < 0)
+        return false;
+    select(row);
+    return true;
 }
 
 void FileListBox::browse(Step step, int names)
@@ -164,24 +160,19 @@ void FileListBox::browse(Step step, int names)
     });
 }
 
-QString FileListBox::nameAt(int row) const
-{
-    const QVariant exact = item(row)->data(Qt::UserRole);
-    return exact.isValid() ? exact.toString() : item(row)->text();
-}
-
 int FileListBox::selectedRow() const
 {
-    const QList<QListWidgetItem *> selected = selectedItems();
-    return selected.isEmpty() ? -1 : row(selected.first());
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void FileListBox::select(int row)
 {
     if (row < 0 || row >= count())
         return;
-    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    scrollToItem(item(row));
+    const QModelIndex index = names->index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
 }
 
 template <typename Handler> void FileListBox::handleGesture(Handler &&handler, bool raiseAlways)
@@ -204,16 +195,16 @@ void FileListBox::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    const bool onName = itemAt(event->position().toPoint()) != nullptr;
-    handleGesture([&] { QListWidget::mousePressEvent(event); }, onName);
+    const bool onName = indexAt(event->position().toPoint()).isValid();
+    handleGesture([&] { QListView::mousePressEvent(event); }, onName);
 }
 
 void FileListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The second press of a double-click on the selected name chose nothing new; on another
     // name (the pointer moved between the presses) it is a press like any other.
-    QListWidgetItem *under = itemAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && under && row(under) != selectedRow())
+    const QModelIndex under = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && under.isValid() && under.row() != selectedRow())
         mousePressEvent(event);
     else
         event->accept();
@@ -226,7 +217,7 @@ void FileListBox::mouseMoveEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    QListWidget::mouseMoveEvent(event);
+    QListView::mouseMoveEvent(event);
 }
 
 void FileListBox::keyPressEvent(QKeyEvent *event)
@@ -249,19 +240,19 @@ void FileListBox::keyPressEvent(QKeyEvent *event)
                 break;
             }
         }
-        QListWidget::keyPressEvent(event);
+        QListView::keyPressEvent(event);
     });
 }
 
 void FileListBox::focusInEvent(QFocusEvent *event)
 {
-    QListWidget::focusInEvent(event);
+    QListView::focusInEvent(event);
     // The current row is the selected one, in view; with nothing selected no row is current,
     // so that no unselected row looks like the place the keys start from.
     const int row = selectedRow();
     if (row >= 0) {
-        setCurrentRow(row, QItemSelectionModel::NoUpdate);
-        scrollToItem(item(row));
+        selectionModel()->setCurrentIndex(names->index(row), QItemSelectionModel::NoUpdate);
+        scrollTo(names->index(row));
     } else {
         selectionModel()->clearCurrentIndex();
     }
@@ -269,7 +260,7 @@ void FileListBox::focusInEvent(QFocusEvent *event)
 
 QItemSelectionModel::SelectionFlags FileListBox::selectionCommand(const QModelIndex &index, const QEvent *event) const
 {
-    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
     if (!index.isValid())
         return QItemSelectionModel::NoUpdate;
     if (command & (QItemSelectionModel::Toggle | QItemSelectionModel::Deselect))

@@ -4,7 +4,7 @@
 #include "platform/filesystem/directoryreader.h"
 
 #include <QFutureWatcher>
-#include <QListWidget>
+#include <QListView>
 
 #include <functional>
 #include <memory>
@@ -12,7 +12,9 @@
 
 namespace platform {
 
-class FileListBox : public QListWidget
+class NameListModel;
+
+class FileListBox : public QListView
 {
     Q_OBJECT
 
@@ -34,8 +36,10 @@ public:
     // The selected file's name without its directory, exactly as the file system holds it (see
     // decodeFileName()); empty when none is selected.
     QString FileName() const;
+    // How many files are listed.
+    int count() const;
     // Selects the file with exactly this name, as code does: Click is not raised. Returns false,
-    // and changes nothing, when no such file is listed.
+    // and changes nothing, when no such file is listed. A lookup, however many files there are.
     bool selectName(const QString &name);
 
     // Where a browsing step moves the selection.
@@ -61,8 +65,6 @@ protected:
 
 private:
     int selectedRow() const;
-    // The exact name listed in row.
-    QString nameAt(int row) const;
     void select(int row);
     // Runs an input handler of the list; raises Click if it selected another name, or if raiseAlways
     // is set and a name is selected.
@@ -73,6 +75,7 @@ private:
     void readOn(std::shared_ptr<DirectoryReader> reader);
     void stopReading();
 
+    NameListModel *names; // a child of the list
     QString path;
     // The background reading of a large directory; cancelling it tells it that it is no longer wanted.
     std::unique_ptr<QFutureWatcher<DirectoryListing>> reading;

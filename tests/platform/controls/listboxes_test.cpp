@@ -1,5 +1,6 @@
 // The drive, directory and file lists: their paths, their contents and the events they raise.
 #include "platform/controls/dirlistbox.h"
+#include "support/listview.h"
 #include "platform/controls/drivelistbox.h"
 #include "platform/controls/filelistbox.h"
 #include "platform/runtime/runtimeerror.h"
@@ -18,11 +19,11 @@ namespace {
 
 QString q(const std::string &s) { return QString::fromStdString(s); }
 
-QStringList texts(const QListWidget &list)
+QStringList texts(const QAbstractItemView &list)
 {
     QStringList result;
-    for (int row = 0; row < list.count(); ++row)
-        result.append(list.item(row)->text().trimmed());
+    for (int row = 0; row < list.model()->rowCount(); ++row)
+        result.append(testsupport::textAt(list, row).trimmed());
     return result;
 }
 
@@ -51,7 +52,7 @@ TEST(DirListBox, ShowsTheChainFromTheDriveRootThenSubdirectories)
 
     dirs.setPath(tree.path("pictures"));
     EXPECT_EQ(texts(dirs), (QStringList { tree.path(), "pictures" }));
-    EXPECT_EQ(dirs.currentItem()->text().trimmed(), "pictures") << "the current directory is highlighted";
+    EXPECT_EQ(testsupport::textAt(dirs, dirs.currentRow()).trimmed(), "pictures") << "the current directory is highlighted";
 
     // The folders, open down to the current directory and closed below it, come after the first paint.
     dirs.setPath(tree.path());
@@ -60,7 +61,7 @@ TEST(DirListBox, ShowsTheChainFromTheDriveRootThenSubdirectories)
     const int size = dirs.style()->pixelMetric(QStyle::PM_SmallIconSize);
     const auto image = [&](QStyle::StandardPixmap folder) { return dirs.style()->standardIcon(folder).pixmap(size).toImage(); };
     ASSERT_NE(image(QStyle::SP_DirOpenIcon), image(QStyle::SP_DirClosedIcon)) << "two icons to tell apart";
-    const auto shows = [&](int row, QStyle::StandardPixmap folder) { return dirs.item(row)->icon().pixmap(size).toImage() == image(folder); };
+    const auto shows = [&](int row, QStyle::StandardPixmap folder) { return testsupport::dataAt(dirs, row, Qt::DecorationRole).value<QIcon>().pixmap(size).toImage() == image(folder); };
     EXPECT_TRUE(QTest::qWaitFor([&] { return shows(0, QStyle::SP_DirOpenIcon) && shows(1, QStyle::SP_DirClosedIcon); }));
     dirs.setPath(tree.path("pictures"));
     EXPECT_TRUE(shows(0, QStyle::SP_DirOpenIcon) && shows(1, QStyle::SP_DirOpenIcon));
@@ -91,8 +92,7 @@ TEST(DirListBox, ClickHighlightsDoubleClickAndEnterOpen)
     QSignalSpy changes(&dirs, &platform::DirListBox::Change);
 
     const auto rowOf = [&](const QString &name) { return static_cast<int>(texts(dirs).indexOf(name)); };
-    QListWidgetItem *pictures = dirs.item(rowOf("pictures"));
-    const QPoint centre = dirs.visualItemRect(pictures).center();
+    const QPoint centre = testsupport::centreOf(dirs, rowOf("pictures"));
     QTest::mouseClick(dirs.viewport(), Qt::LeftButton, {}, centre);
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(dirs.Path(), tree.path());
@@ -100,7 +100,7 @@ TEST(DirListBox, ClickHighlightsDoubleClickAndEnterOpen)
     EXPECT_EQ(dirs.Path(), tree.path("pictures"));
     EXPECT_EQ(changes.count(), 1);
 
-    dirs.setCurrentRow(0); // the drive's root, at the top of the chain
+    testsupport::setCurrentRow(dirs, 0); // the drive's root, at the top of the chain
     QTest::keyClick(&dirs, Qt::Key_Return);
     EXPECT_EQ(dirs.Path(), tree.path());
     EXPECT_EQ(changes.count(), 2);
@@ -123,7 +123,7 @@ TEST(DirListBox, AnUnreadablePathFailsAndChangesNothing)
     // A directory removed after it was listed: opening it says why and stays.
     QSignalSpy failures(&dirs, &platform::DirListBox::OpenFailed);
     std::filesystem::remove(tree.dir.path() + "/empty");
-    dirs.setCurrentRow(static_cast<int>(texts(dirs).indexOf("empty")));
+    testsupport::setCurrentRow(dirs, static_cast<int>(texts(dirs).indexOf("empty")));
     QTest::keyClick(&dirs, Qt::Key_Return);
     EXPECT_EQ(dirs.Path(), tree.path());
     EXPECT_EQ(failures.count(), 1);
@@ -149,7 +149,7 @@ TEST(FileListBox, ReapplyingItsPathKeepsTheSelection)
     platform::FileListBox files;
     files.setPath(tree.path());
     EXPECT_EQ(files.FileName(), "");
-    files.setCurrentRow(1);
+    testsupport::setCurrentRow(files, 1);
     EXPECT_EQ(files.FileName(), "b.scr");
     tree.dir.write("0 new.scr", {});
     files.setPath(tree.path());
@@ -170,7 +170,7 @@ TEST(FileListBox, ALargeDirectoryIsReadAgainInTheBackgroundKeepingTheSelection)
     files.setPath(big);
     files.whenListed([&listed] { listed = true; });
     ASSERT_TRUE(QTest::qWaitFor([&listed] { return listed; }));
-    files.setCurrentRow(2);
+    testsupport::setCurrentRow(files, 2);
 
     listed = false;
     files.setPath(big);
@@ -200,7 +200,7 @@ TEST(FileListBox, MouseAndKeyboardSelectionsRaiseClick)
     files.show();
     QSignalSpy clicks(&files, &platform::FileListBox::Click);
 
-    QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, files.visualItemRect(files.item(0)).center());
+    QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, testsupport::centreOf(files, 0));
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(files.FileName(), "a.scr");
     QTest::keyClick(&files, Qt::Key_Down);
@@ -209,7 +209,7 @@ TEST(FileListBox, MouseAndKeyboardSelectionsRaiseClick)
     QTest::keyClick(&files, Qt::Key_Down); // already at the last name: no movement, no click
     EXPECT_EQ(clicks.count(), 2);
     files.setPath(tree.path());
-    files.setCurrentRow(0);
+    testsupport::setCurrentRow(files, 0);
     EXPECT_EQ(clicks.count(), 2) << "code that changes the list raises nothing";
 }
 
@@ -241,7 +241,7 @@ TEST_P(FileListGestures, RaiseClickOnceForEachSelectionAndKeepOneSelected)
     files.setFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&files));
     if (g.selectedBefore >= 0)
-        files.setCurrentRow(g.selectedBefore);
+        testsupport::setCurrentRow(files, g.selectedBefore);
     QSignalSpy clicks(&files, &platform::FileListBox::Click);
     // Every Click is raised with a name selected; and choosing re-lists the directory, as choosing in the window does.
     QStringList clickedNames;
@@ -249,7 +249,7 @@ TEST_P(FileListGestures, RaiseClickOnceForEachSelectionAndKeepOneSelected)
         clickedNames.append(files.FileName());
         files.setPath(files.Path());
     });
-    g.act(files, [&](int row) { return files.visualItemRect(files.item(row)).center(); });
+    g.act(files, [&](int row) { return testsupport::centreOf(files, row); });
     EXPECT_EQ(clicks.count(), g.clicks);
     EXPECT_FALSE(clickedNames.contains(QString()));
     EXPECT_EQ(files.FileName(), g.selectedAfter);
