@@ -104,7 +104,7 @@ void frmMain::setBackColor(screen::Colour colour)
 {
     backColour = colour;
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(screen::redOf(colour), screen::greenOf(colour), screen::blueOf(colour)));
+    palette.setColor(QPalette::Window, QColor::fromRgb(screen::opaquePixelOf(colour)));
     client->setPalette(palette);
 }
 
