@@ -69,9 +69,9 @@ bool DirectoryReader::read(qsizetype count)
             isDirectory = ::fstatat(::dirfd(open->dir), name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
         if (isDirectory)
-            listing.subdirectories.append(decodeFileName(QByteArray(name)));
+            listing.subdirectories.append(decodeFileName(QByteArrayView(name)));
         else if (wanted == Wanted::Everything)
-            listing.files.append(decodeFileName(QByteArray(name)));
+            listing.files.append(decodeFileName(QByteArrayView(name)));
     }
     return false;
 }

@@ -1,7 +1,7 @@
 // A strict UTF-8 decoder that keeps undecodable bytes as escape code units, and its inverse.
 #include "platform/filesystem/filename.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace platform {
 
@@ -23,7 +23,7 @@ bool isContinuation(unsigned char byte)
 }
 
 // The length of the valid UTF-8 sequence at bytes[i], and its code point; 0 if none starts there.
-int sequenceAt(const QByteArray &bytes, qsizetype i, char32_t &codePoint)
+int sequenceAt(QByteArrayView bytes, qsizetype i, char32_t &codePoint)
 {
     const auto at = [&bytes](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
     const unsigned char lead = at(i);
@@ -56,8 +56,11 @@ int sequenceAt(const QByteArray &bytes, qsizetype i, char32_t &codePoint)
 
 } // namespace
 
-QString decodeFileName(const QByteArray &bytes)
+QString decodeFileName(QByteArrayView bytes)
 {
+    // Most names are ASCII alone, whose bytes are their characters.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+        return QString::fromLatin1(bytes);
     QString name;
     name.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size();) {

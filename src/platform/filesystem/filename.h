@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace platform {
@@ -10,7 +11,7 @@ namespace platform {
 // of valid UTF-8 (old archives name files in Latin-1 or CP866) becomes the lone code unit
 // U+DC80 + (byte - 0x80), which no valid UTF-8 decodes to, so that encodeFileName() gives the
 // same bytes back.
-QString decodeFileName(const QByteArray &bytes);
+QString decodeFileName(QByteArrayView bytes);
 QByteArray encodeFileName(const QString &name);
 
 // The text shown for a name: each byte that is not valid UTF-8 shown as \xHH.
