@@ -2,6 +2,7 @@
 // else; a double-click or Enter opens it.
 #include "platform/controls/dirlistbox.h"
 
+#include "platform/filesystem/backgroundlisting.h"
 #include "platform/filesystem/directoryreader.h"
 #include "platform/controls/controlfault.h"
 #include "platform/controls/directorychainmodel.h"
@@ -15,12 +16,19 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
+#include <memory>
+#include <utility>
+
 namespace platform {
 
 namespace {
 
 // The top of every chain that lies outside the drive shown.
 const QString TopRoot = QStringLiteral("/");
+// A directory of up to this many entries has its subdirectories listed at once. A larger one shows
+// its chain at once and its subdirectories when the background reading of the rest is done.
+constexpr qsizetype ListedAtOnce = 4096;
 
 } // namespace
 
@@ -67,15 +75,37 @@ void DirListBox::setPath(const platform::MountedDrive &drive)
     enter(isWithin(start, mountPoint) ? start : mountPoint, mountPoint);
 }
 
+DirListBox::~DirListBox()
+{
+    if (reading)
+        reading->cancel();
+}
+
 void DirListBox::enter(const QString &newPath, const QString &newRoot)
 {
-    const DirectoryListing listing = readDirectory(newPath, DirectoryReader::Wanted::SubdirectoriesOnly); // throws before anything changes
+    auto reader = std::make_shared<DirectoryReader>(newPath, DirectoryReader::Wanted::SubdirectoriesOnly);
+    const bool finished = reader->read(ListedAtOnce); // throws before anything changes
     const bool changed = newPath != path;
     path = newPath;
     root = newRoot;
+    if (reading)
+        reading->cancel();
+    reading = nullptr;
 
-    entries->setChain(root, path, listing.subdirectories);
+    entries->setChain(root, path, finished ? reader->take().subdirectories : QStringList());
     selectionModel()->setCurrentIndex(entries->index(entries->chainLength() - 1), QItemSelectionModel::ClearAndSelect);
+    if (!finished) {
+        reading = new BackgroundListing(std::move(reader), [this](std::optional<DirectoryListing> listing) {
+            reading = nullptr;
+            if (!listing)
+                return; // a directory that fails part way keeps its chain alone
+            // The chain is the same, so the highlight stays on its row.
+            const int highlighted = std::min(currentRow(), entries->chainLength() - 1);
+            entries->setChain(root, path, listing->subdirectories);
+            selectionModel()->setCurrentIndex(entries->index(highlighted < 0 ? entries->chainLength() - 1 : highlighted),
+                                              QItemSelectionModel::ClearAndSelect);
+        }, this);
+    }
 
     if (changed)
         emit Change();

@@ -5,10 +5,12 @@
 #include "platform/runtime/runtimeerror.h"
 
 #include <QListView>
+#include <QPointer>
 
 
 namespace platform {
 
+class BackgroundListing;
 class DirectoryChainModel;
 
 class DirListBox : public QListView
@@ -19,13 +21,15 @@ public:
     // Starts at the drive's current directory, with the drive's mount point at the top of the chain;
     // with no drive, at the working directory with the chain from "/".
     explicit DirListBox(const platform::MountedDrive &start = {}, QWidget *parent = nullptr);
+    ~DirListBox() override;
 
     QString Path() const { return path; }
     // How many directories are listed, and the row of the current one (-1 when none is).
     int count() const;
     int currentRow() const { return currentIndex().row(); }
     // Makes path (absolute, or relative to the current one) the current directory and raises
-    // Change if it differs from the old one. A path outside the drive shown is shown with the
+    // Change if it differs from the old one. Of a directory of more than a few thousand entries
+    // the chain shows at once and the subdirectories once the rest is read in the background. A path outside the drive shown is shown with the
     // chain from "/". Throws RunTimeError, and changes nothing, when the directory cannot be read.
     void setPath(const QString &path);
     // Goes to the drive's current directory, with the drive's mount point at the top of the chain.
@@ -47,6 +51,7 @@ private:
     void openItem(const QModelIndex &index);
 
     DirectoryChainModel *entries; // a child of the list
+    QPointer<BackgroundListing> reading; // the subdirectories of a large directory, while they are read
     QString path;
     QString root;
     bool folderIconsAsked = false;

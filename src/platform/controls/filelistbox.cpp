@@ -4,14 +4,13 @@
 
 #include "platform/controls/controlfault.h"
 #include "platform/controls/namelistmodel.h"
+#include "platform/filesystem/backgroundlisting.h"
 #include "platform/filesystem/directoryreader.h"
 #include "platform/filesystem/paths.h"
 #include "platform/runtime/runtimeerror.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPromise>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <utility>
@@ -23,8 +22,6 @@ namespace {
 // A directory of up to this many entries is listed at once. Of a larger one the rest is read in
 // the background, so that the window keeps answering while 100,000 names are read and sorted.
 constexpr qsizetype ListedAtOnce = 4096;
-// How many entries the background reading reads between looks at whether it is still wanted.
-constexpr qsizetype ReadBetweenLooks = 4096;
 
 } // namespace
 
@@ -73,34 +70,21 @@ void FileListBox::setPath(const QString &newPath)
 
 void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader)
 {
-    reading = std::make_unique<QFutureWatcher<DirectoryListing>>();
-    connect(reading.get(), &QFutureWatcherBase::finished, this, [this] {
-        const QFuture<DirectoryListing> done = reading->future();
-        reading.release()->deleteLater(); // it is in the middle of telling this
+    reading = new BackgroundListing(std::move(reader), [this](std::optional<DirectoryListing> listing) {
+        reading = nullptr;
         // A directory that fails part way gives no listing and stays as it was shown.
-        if (done.resultCount() > 0)
-            showListing(done.result(), true);
+        if (listing)
+            showListing(*listing, true);
         for (const std::function<void()> &then : std::exchange(afterListing, {}))
             then();
-    });
-    reading->setFuture(QtConcurrent::run([reader](QPromise<DirectoryListing> &promise) {
-        try {
-            while (!reader->read(ReadBetweenLooks)) {
-                if (promise.isCanceled())
-                    return;
-            }
-            promise.addResult(reader->take());
-        } catch (...) { // a read that fails, or memory that runs out, on the way: no listing
-        }
-    }));
+    }, this);
 }
 
 void FileListBox::stopReading()
 {
-    if (!reading)
-        return;
-    reading->cancel(); // the reading stops at its next look, and its result goes nowhere
-    reading.reset();
+    if (reading)
+        reading->cancel();
+    reading = nullptr;
 }
 
 void FileListBox::whenListed(std::function<void()> then)

@@ -3,8 +3,8 @@
 
 #include "platform/filesystem/directoryreader.h"
 
-#include <QFutureWatcher>
 #include <QListView>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -12,6 +12,7 @@
 
 namespace platform {
 
+class BackgroundListing;
 class NameListModel;
 
 class FileListBox : public QListView
@@ -77,8 +78,8 @@ private:
 
     NameListModel *names; // a child of the list
     QString path;
-    // The background reading of a large directory; cancelling it tells it that it is no longer wanted.
-    std::unique_ptr<QFutureWatcher<DirectoryListing>> reading;
+    // The background reading of a large directory, while it runs.
+    QPointer<BackgroundListing> reading;
     std::vector<std::function<void()>> afterListing;
 };
 

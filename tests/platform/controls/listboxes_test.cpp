@@ -159,6 +159,30 @@ TEST(FileListBox, ReapplyingItsPathKeepsTheSelection)
     EXPECT_EQ(files.FileName(), "") << "another directory starts with nothing selected";
 }
 
+TEST(DirListBox, ALargeDirectoryShowsItsChainAtOnceAndItsSubdirectoriesOnceRead)
+{
+    Tree tree;
+    for (int i = 0; i < 5000; ++i)
+        tree.dir.write("big/" + std::to_string(i) + ".scr", {});
+    tree.dir.makeDirectory("big/sub");
+    platform::DirListBox dirs;
+    QSignalSpy changes(&dirs, &platform::DirListBox::Change);
+    dirs.setPath(tree.path("big"));
+    EXPECT_EQ(changes.count(), 1) << "the move is told at once";
+    EXPECT_EQ(dirs.count(), dirs.currentRow() + 1) << "the chain alone, its end highlighted";
+    ASSERT_TRUE(QTest::qWaitFor([&dirs] { return dirs.count() == dirs.currentRow() + 2; }));
+    EXPECT_EQ(testsupport::textAt(dirs, dirs.count() - 1).trimmed(), "sub");
+    EXPECT_EQ(testsupport::textAt(dirs, dirs.currentRow()).trimmed(), "big") << "the highlight stays";
+
+    // A newer path makes the reading unwanted; a list gone while reading leaves nothing behind.
+    dirs.setPath(tree.path("big"));
+    dirs.setPath(tree.path("pictures"));
+    { platform::DirListBox gone; gone.setPath(tree.path("big")); }
+    QTest::qWait(300);
+    EXPECT_EQ(dirs.Path(), tree.path("pictures"));
+    EXPECT_EQ(dirs.count(), dirs.currentRow() + 1);
+}
+
 TEST(FileListBox, ALargeDirectoryIsReadAgainInTheBackgroundKeepingTheSelection)
 {
     Tree tree;
