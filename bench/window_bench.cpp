@@ -276,8 +276,19 @@ int main(int argc, char *argv[])
         ourMemory.push_back(ours.peakMemoryKiB);
         minimalMemory.push_back(yardstick.peakMemoryKiB);
     }
-    // Last, since the 100,000 files it makes keep the file system busy for a while after.
-    const Listing listing = listHugeDirectory(work + "/huge");
+    // Last, since the 100,000 files it makes keep the file system busy for a while after. The
+    // time is the median of three listings; the memory that of the first, before the allocator
+    // has pieces of an earlier listing to reuse.
+    std::vector<double> listings, stalls;
+    double listingMiB = 0;
+    for (int i = 0; i < 3; ++i) {
+        const Listing listing = listHugeDirectory(work + "/huge");
+        listings.push_back(listing.listedSeconds);
+        stalls.push_back(listing.longestStall);
+        if (i == 0)
+            listingMiB = listing.memoryAboveMiB;
+    }
+    const Listing listing { median(listings), *std::max_element(stalls.begin(), stalls.end()), listingMiB };
     std::filesystem::remove_all(work);
 
     const double floor = median(floors), ratio = median(ratios), pass1 = median(pass1s), floor1 = median(floors1);
