@@ -26,9 +26,6 @@ namespace {
 
 // The top of every chain that lies outside the drive shown.
 const QString TopRoot = QStringLiteral("/");
-// A directory of up to this many entries has its subdirectories listed at once. A larger one shows
-// its chain at once and its subdirectories when the background reading of the rest is done.
-constexpr qsizetype ListedAtOnce = 4096;
 
 } // namespace
 
@@ -77,23 +74,21 @@ void DirListBox::setPath(const platform::MountedDrive &drive)
 
 DirListBox::~DirListBox()
 {
-    if (reading)
-        reading->cancel();
+    BackgroundListing::stop(reading);
 }
 
 void DirListBox::enter(const QString &newPath, const QString &newRoot)
 {
     auto reader = std::make_shared<DirectoryReader>(newPath, DirectoryReader::Wanted::SubdirectoriesOnly);
-    const bool finished = reader->read(ListedAtOnce); // throws before anything changes
+    const bool finished = reader->read(BackgroundListing::ListedAtOnce); // throws before anything changes
     const bool changed = newPath != path;
     path = newPath;
     root = newRoot;
-    if (reading)
-        reading->cancel();
-    reading = nullptr;
+    BackgroundListing::stop(reading);
 
+    // A larger directory shows its chain at once and its subdirectories when the rest is read.
     entries->setChain(root, path, finished ? reader->take().subdirectories : QStringList());
-    selectionModel()->setCurrentIndex(entries->index(entries->chainLength() - 1), QItemSelectionModel::ClearAndSelect);
+    highlight(entries->chainLength() - 1);
     if (!finished) {
         reading = new BackgroundListing(std::move(reader), [this](std::optional<DirectoryListing> listing) {
             reading = nullptr;
@@ -102,8 +97,7 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
             // The chain is the same, so the highlight stays on its row.
             const int highlighted = std::min(currentRow(), entries->chainLength() - 1);
             entries->setChain(root, path, listing->subdirectories);
-            selectionModel()->setCurrentIndex(entries->index(highlighted < 0 ? entries->chainLength() - 1 : highlighted),
-                                              QItemSelectionModel::ClearAndSelect);
+            highlight(highlighted < 0 ? entries->chainLength() - 1 : highlighted);
         }, this);
     }
 
@@ -121,6 +115,11 @@ void DirListBox::paintEvent(QPaintEvent *event)
             entries->setFolderIcons(style()->standardIcon(QStyle::SP_DirOpenIcon), style()->standardIcon(QStyle::SP_DirClosedIcon));
         });
     }
+}
+
+void DirListBox::highlight(int row)
+{
+    selectionModel()->setCurrentIndex(entries->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
 int DirListBox::count() const

@@ -49,6 +49,8 @@ protected:
 private:
     void enter(const QString &newPath, const QString &newRoot);
     void openItem(const QModelIndex &index);
+    // Makes row the highlighted entry.
+    void highlight(int row);
 
     DirectoryChainModel *entries; // a child of the list
     QPointer<BackgroundListing> reading; // the subdirectories of a large directory, while they are read

@@ -19,9 +19,6 @@ namespace platform {
 
 namespace {
 
-// A directory of up to this many entries is listed at once. Of a larger one the rest is read in
-// the background, so that the window keeps answering while 100,000 names are read and sorted.
-constexpr qsizetype ListedAtOnce = 4096;
 
 } // namespace
 
@@ -54,7 +51,7 @@ void FileListBox::setPath(const QString &newPath)
 {
     const QString absolute = absolutePath(path.isEmpty() ? workingDirectory() : path, newPath);
     auto reader = std::make_shared<DirectoryReader>(absolute);
-    const bool finished = reader->read(ListedAtOnce); // throws before anything changes
+    const bool finished = reader->read(BackgroundListing::ListedAtOnce); // throws before anything changes
     const bool same = absolute == path;
     path = absolute;
     stopReading();
@@ -82,9 +79,7 @@ void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader)
 
 void FileListBox::stopReading()
 {
-    if (reading)
-        reading->cancel();
-    reading = nullptr;
+    BackgroundListing::stop(reading);
 }
 
 void FileListBox::whenListed(std::function<void()> then)

@@ -59,7 +59,7 @@ void PictureBox::PSet(int x, int y, screen::Colour colour)
     // The cheap path draws the pixels set until the next event processing straight into the
     // backing store; otherwise each pixel takes a paint cycle.
     if (!drawer->take(x, y))
-        update(blocks().logicalRectOf(QRect(x, y, 1, 1)));
+        update(BlockGeometry(picture.size(), size(), devicePixelRatioF()).logicalRectOf(QRect(x, y, 1, 1)));
 }
 
 void PictureBox::setDirectDrawing(bool allowed)

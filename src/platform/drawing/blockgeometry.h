@@ -41,7 +41,7 @@ public:
     // The picture pixels whose blocks meet the given device pixels (clipped to no picture).
     QRect pixelsMeeting(const QRect &device) const;
     // A rectangle in the area's logical coordinates that holds every device pixel of the given
-    // picture pixels, for asking the area to be repainted there.
+    // picture pixels, for asking the area to be repainted there; it needs no corner.
     QRect logicalRectOf(const QRect &pixels) const;
 
 private:

@@ -93,7 +93,7 @@ void DirectDrawer::drawBeforeEventsOf(QtRunTime &runtime)
 
 void DirectDrawer::repaint(const QRect &pixels)
 {
-    box.update(BlockGeometry::inWindow(box, picture.size()).logicalRectOf(pixels));
+    box.update(BlockGeometry(picture.size(), box.size(), box.devicePixelRatioF()).logicalRectOf(pixels));
 }
 
 void DirectDrawer::draw()

@@ -37,6 +37,13 @@ BackgroundListing::BackgroundListing(std::shared_ptr<DirectoryReader> reader, Do
     }));
 }
 
+void BackgroundListing::stop(QPointer<BackgroundListing> &reading)
+{
+    if (reading)
+        reading->cancel();
+    reading = nullptr;
+}
+
 void BackgroundListing::cancel()
 {
     done = {};
