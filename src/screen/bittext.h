@@ -6,6 +6,9 @@
 
 namespace screen {
 
+// Every bit text is this long, zeros in front where the number needs fewer digits.
+constexpr std::size_t BitTextLength = 8;
+
 // Builds the text by repeated halving; the caller's byte is taken by value and stays as it was.
 std::string ByteToBits(std::uint8_t value);
 
