@@ -1,12 +1,12 @@
-// The pixel grid, kept on the heap: at 16 bytes a pixel it is too large for a stack frame.
+// The pixel grid, kept off the stack: at 16 bytes a pixel it is too large for a stack frame.
 #include "screen/pixelgrid.h"
 
 #include "screen/screenlayout.h"
 
 namespace screen {
 
-PixelGrid::PixelGrid()
-    : cells(static_cast<std::size_t>(ScreenWidth) * ScreenHeight)
+PixelGrid::PixelGrid(std::pmr::memory_resource *memory)
+    : cells(static_cast<std::size_t>(ScreenWidth) * ScreenHeight, memory)
 {
 }
 

@@ -5,6 +5,7 @@
 #include "screen/screenpixel.h"
 
 #include <cassert>
+#include <memory_resource>
 #include <vector>
 
 namespace screen {
@@ -12,7 +13,8 @@ namespace screen {
 class PixelGrid
 {
 public:
-    PixelGrid();
+    // The records' memory comes from memory, the usual heap unless the grid's owner gives another.
+    explicit PixelGrid(std::pmr::memory_resource *memory = std::pmr::get_default_resource());
 
     // Pixel (x, y), with 0 <= x < 256 and 0 <= y < 192. Inline: the renderer asks for every pixel twice.
     ScreenPixel &operator()(int x, int y)
@@ -23,7 +25,7 @@ public:
     const ScreenPixel &operator()(int x, int y) const { return const_cast<PixelGrid &>(*this)(x, y); }
 
 private:
-    std::vector<ScreenPixel> cells;
+    std::pmr::vector<ScreenPixel> cells;
 };
 
 } // namespace screen

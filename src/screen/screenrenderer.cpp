@@ -36,8 +36,9 @@ constexpr std::int16_t BrightLevel = 255;
 
 } // namespace
 
-ScreenRenderer::ScreenRenderer(screen::PictureArea &picture, screen::RunTime &runtime)
-    : picture(picture)
+ScreenRenderer::ScreenRenderer(screen::PictureArea &picture, screen::RunTime &runtime, std::pmr::memory_resource *memory)
+    : pixels(memory)
+    , picture(picture)
     , runtime(runtime)
 {
 }

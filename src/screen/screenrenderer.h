@@ -4,6 +4,7 @@
 #include "screen/pixelgrid.h"
 
 #include <cstdint>
+#include <memory_resource>
 #include <string>
 
 namespace screen {
@@ -19,7 +20,9 @@ class ScreenRenderer
 public:
     enum class Outcome { Complete, Stopped };
 
-    ScreenRenderer(screen::PictureArea &picture, screen::RunTime &runtime);
+    // The pixel grid's memory comes from memory: the heap, unless the owner has a better place for it.
+    ScreenRenderer(screen::PictureArea &picture, screen::RunTime &runtime,
+                   std::pmr::memory_resource *memory = std::pmr::get_default_resource());
 
     // Clears the picture, draws the bitmap in grey on black pixel by pixel in file order, then
     // colours it cell by cell from the attributes, yielding after every pixel and every cell,
