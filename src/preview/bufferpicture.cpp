@@ -7,8 +7,8 @@
 
 namespace preview {
 
-BufferPicture::BufferPicture(int width, int height)
-    : picture { width, height, std::vector<std::uint32_t>(std::size_t(width) * std::size_t(height)) }
+BufferPicture::BufferPicture(int width, int height, std::pmr::memory_resource *memory)
+    : picture { width, height, std::pmr::vector<std::uint32_t>(std::size_t(width) * std::size_t(height), memory) }
 {
     Cls();
 }

@@ -11,7 +11,8 @@ namespace preview {
 class BufferPicture final : public screen::PictureArea
 {
 public:
-    BufferPicture(int width, int height);
+    // The pixels take their memory from memory.
+    BufferPicture(int width, int height, std::pmr::memory_resource *memory = std::pmr::get_default_resource());
 
     // Every pixel black, the background of a picture not yet drawn.
     void Cls() override;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory_resource>
 #include <vector>
 
 namespace preview {
@@ -12,7 +13,7 @@ struct Image
 {
     int width = 0;
     int height = 0;
-    std::vector<std::uint32_t> pixels;
+    std::pmr::vector<std::uint32_t> pixels; // from the memory the picture was drawn in
 
     std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
 };

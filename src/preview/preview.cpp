@@ -16,7 +16,7 @@ namespace {
 
 Image enlarged(const Image &picture, int factor)
 {
-    Image large { picture.width * factor, picture.height * factor, {} };
+    Image large { picture.width * factor, picture.height * factor, std::pmr::vector<std::uint32_t>(picture.pixels.get_allocator()) };
     large.pixels.reserve(std::size_t(large.width) * std::size_t(large.height));
     for (int y = 0; y < large.height; ++y)
         for (int x = 0; x < large.width; ++x)
@@ -49,7 +49,7 @@ std::vector<Cover> covers(int from, int to)
 Image reduced(const Image &picture, int width, int height)
 {
     const std::vector<Cover> across = covers(picture.width, width), down = covers(picture.height, height);
-    Image small { width, height, {} };
+    Image small { width, height, std::pmr::vector<std::uint32_t>(picture.pixels.get_allocator()) };
     small.pixels.reserve(std::size_t(width) * std::size_t(height));
     for (const Cover &rows : down)
         for (const Cover &columns : across) {
@@ -82,11 +82,11 @@ Image sizedForPreview(Image picture, int size)
     return reduced(picture, size, std::max(1, size * picture.height / picture.width));
 }
 
-Image screenPreview(const std::string &path, int size)
+Image screenPreview(const std::string &path, int size, std::pmr::memory_resource *memory)
 {
     platform::FileRunTime runtime;
-    BufferPicture picture(screen::ScreenWidth, screen::ScreenHeight);
-    screen::ScreenRenderer renderer(picture, runtime);
+    BufferPicture picture(screen::ScreenWidth, screen::ScreenHeight, memory);
+    screen::ScreenRenderer renderer(picture, runtime, memory);
     runtime.files().open(screen::ScreenFileNumber, path);
     renderer.ShowScreen(); // closes the file however it ends; a failed read throws
     return sizedForPreview(picture.takeImage(), size);
