@@ -1,5 +1,6 @@
 // tarnvel-thumbnailer -s SIZE INPUT OUTPUT: writes a PNG preview of a screen file for file managers.
 #include "platform/runtime/runtimeerror.h"
+#include "preview/largepagearena.h"
 #include "preview/preview.h"
 #include "thumbnailer/pngencoder.h"
 
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,6 +60,18 @@ bool writeWhole(const char *path, const std::vector<std::uint8_t> &bytes)
     return false;
 }
 
+// Encodes the picture, then writes it whole to path; the exit status.
+int written(const preview::Image &picture, const char *path)
+{
+    // Encoded first, so that the output is only touched once there is a whole preview for it.
+    const thumbnailer::EncodedPng png = thumbnailer::encodePng(picture);
+    if (png.bytes.empty())
+        return failed("PNG", png.error.c_str());
+    if (!writeWhole(path, png.bytes))
+        return failed(path, std::strerror(errno));
+    return EXIT_SUCCESS;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -70,20 +84,17 @@ int main(int argc, char *argv[])
         return usage();
     const std::string input = argv[3];
 
-    preview::Image picture;
+    // Everything the preview touches once: the renderer's pixel grid, the picture and its palette
+    // indices, on one large page (at 256 they take half of it). On small pages, every 4 KiB of
+    // them would be a page fault of its own, as long in all as drawing the picture.
+    preview::LargePageArena memory(preview::LargePageArena::LargePage);
+    std::optional<preview::Image> picture;
     try {
-        picture = preview::screenPreview(input, int(size));
+        picture.emplace(preview::screenPreview(input, int(size), &memory)); // made in place: assigned, it would be copied off the page
     } catch (const platform::RunTimeError &error) {
         std::fprintf(stderr, "tarnvel-thumbnailer: %s: %s%s%s\n%s\n", input.c_str(), error.message().c_str(),
                      error.reason().empty() ? "" : ": ", error.reason().c_str(), error.advice());
         return ExitFailure;
     }
-
-    // Encoded first, so that the output is only touched once there is a whole preview for it.
-    const thumbnailer::EncodedPng png = thumbnailer::encodePng(picture);
-    if (png.bytes.empty())
-        return failed("PNG", png.error.c_str());
-    if (!writeWhole(argv[4], png.bytes))
-        return failed(argv[4], std::strerror(errno));
-    return EXIT_SUCCESS;
+    return written(*picture, argv[4]);
 }

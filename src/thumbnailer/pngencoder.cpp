@@ -15,21 +15,22 @@ namespace {
 constexpr std::size_t PaletteLimit = 256;
 
 // The picture as palette indices and its colours in order of first use; no colours when there are
-// more than a palette holds. Neighbouring pixels mostly share a colour, so the last one is kept at hand.
+// more than a palette holds. Neighbouring pixels mostly share a colour, so the last one is kept at
+// hand. The indices take their memory where the picture has its own.
 struct Indexed
 {
     std::vector<std::uint32_t> palette;
-    std::vector<std::uint8_t> indices;
+    std::pmr::vector<std::uint8_t> indices;
 };
 
 Indexed indexed(const preview::Image &picture)
 {
-    Indexed result;
-    result.indices.reserve(picture.pixels.size());
+    Indexed result { {}, std::pmr::vector<std::uint8_t>(picture.pixels.size(), picture.pixels.get_allocator()) };
+    std::uint8_t *index = result.indices.data();
     std::uint32_t last = 0;
     std::uint8_t lastIndex = 0;
     for (const std::uint32_t pixel : picture.pixels) {
-        if (result.palette.empty() || pixel != last) {
+        if (pixel != last || result.palette.empty()) {
             auto found = std::find(result.palette.begin(), result.palette.end(), pixel);
             if (found == result.palette.end()) {
                 if (result.palette.size() == PaletteLimit)
@@ -39,7 +40,7 @@ Indexed indexed(const preview::Image &picture)
             last = pixel;
             lastIndex = std::uint8_t(found - result.palette.begin());
         }
-        result.indices.push_back(lastIndex);
+        *index++ = lastIndex;
     }
     return result;
 }
@@ -79,7 +80,7 @@ EncodedPng encodePng(const preview::Image &picture)
         image.colormap_entries = png_uint_32(colours.palette.size());
         return write(image, colours.indices.data(), colourMap.data());
     }
-    std::vector<std::uint8_t> rgb;
+    std::pmr::vector<std::uint8_t> rgb(picture.pixels.get_allocator());
     rgb.reserve(picture.pixels.size() * 3);
     for (const std::uint32_t pixel : picture.pixels)
         rgb.insert(rgb.end(), { std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel) });
