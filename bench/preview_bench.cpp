@@ -17,7 +17,7 @@ extern char **environ;
 
 namespace {
 
-constexpr int Rounds = 60;
+constexpr int Rounds = 300;
 constexpr int WarmUps = 5;
 
 struct Run
@@ -77,8 +77,14 @@ int main(int argc, char *argv[])
     if (access("/usr/bin/convert", X_OK) == 0)
         contenders.push_back({ "ImageMagick's convert", { "/usr/bin/convert", "SCR:" + screen, out + "/convert.png" }, {}, {} });
     for (int round = 0; round < WarmUps + Rounds; ++round)
-        for (Contender &contender : contenders) {
+        for (std::size_t turn = 0; turn < contenders.size(); ++turn) {
+            // Each round starts with the next contender, so that each follows each other one as
+            // often: a program started just after convert finds the caches full of convert.
+            Contender &contender = contenders[(std::size_t(round) + turn) % contenders.size()];
+            // A new output file each time, as file managers give a new temporary file: overwriting
+            // one would time the file system freeing the previous picture's blocks.
             const Run run = timed(contender.command);
+            std::filesystem::remove(contender.command.back());
             if (round >= WarmUps) {
                 contender.seconds.push_back(run.seconds);
                 contender.peaks.push_back(double(run.peakKiB));
