@@ -1,28 +1,42 @@
-// The in-memory picture area: every pixel set lands in the buffer as 0xFFRRGGBB.
+// The in-memory picture area: colours kept as set, and made 0xFFRRGGBB pixels when handed over.
 #include "preview/bufferpicture.h"
 
 #include "screen/colour.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace preview {
 
+static_assert(sizeof(screen::Colour) == sizeof(std::uint32_t), "a colour is turned into a pixel in place");
+
 BufferPicture::BufferPicture(int width, int height, std::pmr::memory_resource *memory)
-    : picture { width, height, std::pmr::vector<std::uint32_t>(std::size_t(width) * std::size_t(height), memory) }
+    : width(width)
+    , height(height)
+    , colours(std::size_t(width) * std::size_t(height), memory)
 {
     Cls();
 }
 
 void BufferPicture::Cls()
 {
-    std::fill(picture.pixels.begin(), picture.pixels.end(), screen::opaquePixelOf(screen::Rgb(0, 0, 0)));
+    std::fill(colours.begin(), colours.end(), screen::Rgb(0, 0, 0));
 }
 
 void BufferPicture::PSet(int x, int y, screen::Colour colour)
 {
-    if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
+    if (unsigned(x) >= unsigned(width) || unsigned(y) >= unsigned(height)) // negatives wrap to the top
         return;
-    picture.pixels[std::size_t(y) * std::size_t(picture.width) + std::size_t(x)] = screen::opaquePixelOf(colour);
+    colours[std::size_t(y) * std::size_t(width) + std::size_t(x)] = colour;
+}
+
+Image BufferPicture::takeImage()
+{
+    std::transform(colours.begin(), colours.end(), colours.begin(), screen::opaquePixelOf);
+    Image picture { width, height, std::move(colours) };
+    width = height = 0;
+    colours.clear();
+    return picture;
 }
 
 } // namespace preview

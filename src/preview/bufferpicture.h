@@ -4,14 +4,12 @@
 #include "preview/image.h"
 #include "screen/picturearea.h"
 
-#include <utility>
-
 namespace preview {
 
 class BufferPicture final : public screen::PictureArea
 {
 public:
-    // The pixels take their memory from memory.
+    // The colours take their memory from memory.
     BufferPicture(int width, int height, std::pmr::memory_resource *memory = std::pmr::get_default_resource());
 
     // Every pixel black, the background of a picture not yet drawn.
@@ -19,11 +17,17 @@ public:
     // Pixels outside the area are ignored.
     void PSet(int x, int y, screen::Colour colour) override;
 
-    // The picture drawn, handed over; the area is empty afterwards.
-    Image takeImage() { return std::move(picture); }
+    // The picture drawn, its colours turned into pixels in place and handed over; the area is
+    // empty afterwards.
+    Image takeImage();
 
 private:
-    Image picture;
+    int width;
+    int height;
+    // The colours as the renderer packs them, one for each pixel, row by row from the top. Every
+    // pixel is set two or three times while a picture is drawn, so each colour becomes a pixel of
+    // the image only once, when the picture is handed over.
+    std::pmr::vector<screen::Colour> colours;
 };
 
 } // namespace preview
