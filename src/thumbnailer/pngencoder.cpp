@@ -4,7 +4,7 @@
 
 #include <png.h>
 
-#include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -15,33 +15,54 @@ namespace {
 constexpr std::size_t PaletteLimit = 256;
 
 // The picture as palette indices and its colours in order of first use; no colours when there are
-// more than a palette holds. Neighbouring pixels mostly share a colour, so the last one is kept at
-// hand. The indices take their memory where the picture has its own.
+// more than a palette holds. The indices take their memory where the picture has its own.
 struct Indexed
 {
     std::vector<std::uint32_t> palette;
     std::pmr::vector<std::uint8_t> indices;
 };
 
+// Each colour's palette index, found by hashing: a table twice the palette's size is at most half
+// full, so nearly every pixel finds its colour in the first slot it looks at, with no branch that
+// depends on whether neighbouring pixels differ.
+class ColourIndex
+{
+public:
+    // The colour's index, given it the next one when it is new; false when the palette is full.
+    bool find(std::uint32_t colour, std::vector<std::uint32_t> &palette, std::uint8_t &index)
+    {
+        std::size_t slot = std::size_t(colour * 0x9E3779B1u) >> (32 - SlotBits);
+        while (used[slot] && colours[slot] != colour)
+            slot = (slot + 1) & (Slots - 1);
+        if (!used[slot]) {
+            if (palette.size() == PaletteLimit)
+                return false;
+            used[slot] = true;
+            colours[slot] = colour;
+            indices[slot] = std::uint8_t(palette.size());
+            palette.push_back(colour);
+        }
+        index = indices[slot];
+        return true;
+    }
+
+private:
+    static constexpr int SlotBits = 9;
+    static constexpr std::size_t Slots = std::size_t(1) << SlotBits;
+    static_assert(Slots >= 2 * PaletteLimit);
+    std::array<bool, Slots> used {};
+    std::array<std::uint32_t, Slots> colours {};
+    std::array<std::uint8_t, Slots> indices {};
+};
+
 Indexed indexed(const preview::Image &picture)
 {
     Indexed result { {}, std::pmr::vector<std::uint8_t>(picture.pixels.size(), picture.pixels.get_allocator()) };
+    ColourIndex colourIndex;
     std::uint8_t *index = result.indices.data();
-    std::uint32_t last = 0;
-    std::uint8_t lastIndex = 0;
-    for (const std::uint32_t pixel : picture.pixels) {
-        if (pixel != last || result.palette.empty()) {
-            auto found = std::find(result.palette.begin(), result.palette.end(), pixel);
-            if (found == result.palette.end()) {
-                if (result.palette.size() == PaletteLimit)
-                    return {};
-                found = result.palette.insert(found, pixel);
-            }
-            last = pixel;
-            lastIndex = std::uint8_t(found - result.palette.begin());
-        }
-        *index++ = lastIndex;
-    }
+    for (const std::uint32_t pixel : picture.pixels)
+        if (!colourIndex.find(pixel, result.palette, *index++))
+            return {};
     return result;
 }
 
