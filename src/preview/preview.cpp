@@ -14,6 +14,12 @@ namespace preview {
 
 namespace {
 
+// The file run time as it is, final: the renderer drawn for it and for the final in-memory picture
+// calls both directly, without looking up either for every pixel.
+class PreviewRunTime final : public platform::FileRunTime
+{
+};
+
 Image enlarged(const Image &picture, int factor)
 {
     Image large { picture.width * factor, picture.height * factor, std::pmr::vector<std::uint32_t>(picture.pixels.get_allocator()) };
@@ -84,9 +90,9 @@ Image sizedForPreview(Image picture, int size)
 
 Image screenPreview(const std::string &path, int size, std::pmr::memory_resource *memory)
 {
-    platform::FileRunTime runtime;
+    PreviewRunTime runtime;
     BufferPicture picture(screen::ScreenWidth, screen::ScreenHeight, memory);
-    screen::ScreenRenderer renderer(picture, runtime, memory);
+    screen::BasicScreenRenderer<BufferPicture, PreviewRunTime> renderer(picture, runtime, memory);
     runtime.files().open(screen::ScreenFileNumber, path);
     renderer.ShowScreen(); // closes the file however it ends; a failed read throws
     return sizedForPreview(picture.takeImage(), size);
