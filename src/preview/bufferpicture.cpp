@@ -8,8 +8,6 @@
 
 namespace preview {
 
-static_assert(sizeof(screen::Colour) == sizeof(std::uint32_t), "a colour is turned into a pixel in place");
-
 BufferPicture::BufferPicture(int width, int height, std::pmr::memory_resource *memory)
     : width(width)
     , height(height)

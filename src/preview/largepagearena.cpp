@@ -53,7 +53,7 @@ bool LargePageArena::holds(const void *p) const
 void *LargePageArena::do_allocate(std::size_t bytes, std::size_t alignment)
 {
     const std::size_t start = roundedUp(used, alignment);
-    if (begin && start <= size && bytes <= size - start) {
+    if (begin && alignment <= LargePage && start <= size && bytes <= size - start) {
         used = start + bytes;
         return begin + start;
     }

@@ -1,5 +1,5 @@
-// Memory for a preview's pixel grid on large pages: a preview program touches the whole grid once,
-// and on small pages every 4 KiB of it is a fault of its own, most of the program's time.
+// Memory on large pages for what a preview touches once (the renderer's pixel grid, the picture):
+// on small pages every 4 KiB of it is a page fault of its own.
 #pragma once
 
 #include <cstddef>
