@@ -13,8 +13,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 

@@ -29,8 +29,9 @@ public:
     int currentRow() const { return currentIndex().row(); }
     // Makes path (absolute, or relative to the current one) the current directory and raises
     // Change if it differs from the old one. Of a directory of more than a few thousand entries
-    // the chain shows at once and the subdirectories once the rest is read in the background. A path outside the drive shown is shown with the
-    // chain from "/". Throws RunTimeError, and changes nothing, when the directory cannot be read.
+    // the chain shows at once and the subdirectories once the rest is read in the background. A
+    // path outside the drive shown is shown with the chain from "/". Throws RunTimeError, and
+    // changes nothing, when the directory cannot be read.
     void setPath(const QString &path);
     // Goes to the drive's current directory, with the drive's mount point at the top of the chain.
     void setPath(const platform::MountedDrive &drive);

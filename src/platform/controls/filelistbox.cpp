@@ -17,11 +17,6 @@
 
 namespace platform {
 
-namespace {
-
-
-} // namespace
-
 FileListBox::FileListBox(QWidget *parent)
     : QListView(parent)
     , names(new NameListModel(this))
@@ -44,7 +39,7 @@ FileListBox::FileListBox(QWidget *parent)
 
 FileListBox::~FileListBox()
 {
-    stopReading();
+    BackgroundListing::stop(reading);
 }
 
 void FileListBox::setPath(const QString &newPath)
@@ -54,7 +49,7 @@ void FileListBox::setPath(const QString &newPath)
     const bool finished = reader->read(BackgroundListing::ListedAtOnce); // throws before anything changes
     const bool same = absolute == path;
     path = absolute;
-    stopReading();
+    BackgroundListing::stop(reading);
     afterListing.clear();
     if (finished) {
         showListing(reader->take(), same);
@@ -75,11 +70,6 @@ void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader)
         for (const std::function<void()> &then : std::exchange(afterListing, {}))
             then();
     }, this);
-}
-
-void FileListBox::stopReading()
-{
-    BackgroundListing::stop(reading);
 }
 
 void FileListBox::whenListed(std::function<void()> then)

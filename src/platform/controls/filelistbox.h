@@ -74,7 +74,6 @@ private:
     void showListing(const DirectoryListing &listing, bool keepSelection);
     // Reads the rest of the directory in the background, then shows it.
     void readOn(std::shared_ptr<DirectoryReader> reader);
-    void stopReading();
 
     NameListModel *names; // a child of the list
     QString path;
