@@ -1,5 +1,5 @@
 // Benchmarks of the render's own work, without its pacing: bit texts, byte reads and whole renders.
-#include "platform/runtime/filetable.h"
+#include "platform/fileruntime/filetable.h"
 #include "screen/picturearea.h"
 #include "platform/controls/picturebox.h"
 #include "screen/runtime.h"

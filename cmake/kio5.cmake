@@ -17,13 +17,14 @@ ExternalProject_Add(kio5
   LIST_SEPARATOR |
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
              -DTARNVEL_WERROR=${TARNVEL_WERROR} -DTARNVEL_TESTS=${TARNVEL_TESTS}
-             -DTARNVEL_PREVIEW_LIBRARIES=$<TARGET_FILE:tarnvel_preview>|$<TARGET_FILE:tarnvel_files>|$<TARGET_FILE:tarnvel_screen>
+             -DTARNVEL_PREVIEW_LIBRARIES=$<TARGET_FILE:tarnvel_preview>|$<TARGET_FILE:tarnvel_fileruntime>|$<TARGET_FILE:tarnvel_screen>
              -DTARNVEL_CHANGELOG=${PROJECT_BINARY_DIR}/compressed/changelog.gz
   BUILD_ALWAYS ON
   INSTALL_COMMAND "")
-add_dependencies(kio5 tarnvel_preview tarnvel_files tarnvel_screen)
+add_dependencies(kio5 tarnvel_preview tarnvel_fileruntime tarnvel_screen)
 install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\" --install \"${kio5_build}\" --prefix \"\${CMAKE_INSTALL_PREFIX}\" COMMAND_ERROR_IS_FATAL ANY)"
   COMPONENT kio)
 if(TARNVEL_TESTS)
   add_test(NAME kio5_previews_are_exact COMMAND ${kio5_build}/tests/kio5_tests)
+  set_tests_properties(kio5_previews_are_exact PROPERTIES TIMEOUT 300)
 endif()

@@ -5,16 +5,18 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(below_screen "")
-set(below_platform/runtime screen)
-set(below_platform/filesystem platform/runtime)
-set(below_platform/drawing platform/runtime screen)
+# The run time without Qt is all that the preview core and the programs over it may use.
+set(below_platform/fileruntime screen)
+set(below_platform/runtime platform/fileruntime screen)
+set(below_platform/filesystem platform/fileruntime)
+set(below_platform/drawing platform/fileruntime platform/runtime screen)
 set(below_platform/drawing/x11 platform/drawing)
-set(below_platform/controls platform/drawing platform/filesystem platform/runtime screen)
-set(below_window platform/controls platform/drawing platform/filesystem platform/runtime screen)
-set(below_preview platform/runtime screen)
-set(below_thumbnailer preview platform/runtime screen)
-set(below_kio5 preview platform/runtime screen)
-set(below_. window platform/controls platform/filesystem platform/runtime screen) # main.cpp
+set(below_platform/controls platform/drawing platform/filesystem platform/fileruntime platform/runtime screen)
+set(below_window platform/controls platform/drawing platform/filesystem platform/fileruntime platform/runtime screen)
+set(below_preview platform/fileruntime screen)
+set(below_thumbnailer preview platform/fileruntime screen)
+set(below_kio5 preview platform/fileruntime screen)
+set(below_. window platform/controls platform/filesystem platform/fileruntime platform/runtime screen) # main.cpp
 
 if(NOT SOURCES)
   message(FATAL_ERROR "Usage: cmake -DSOURCES=<src folder> -P checklayers.cmake")

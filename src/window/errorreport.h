@@ -1,7 +1,7 @@
 // The error report: a message with a run-time error's number, message and path.
 #pragma once
 
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 
 #include <QString>
 

@@ -9,7 +9,7 @@
 #include "platform/filesystem/paths.h"
 #include "platform/controls/picturebox.h"
 #include "platform/runtime/faultpolicy.h"
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 #include "screen/screenlayout.h"
 #include "window/browser.h"
 #include "window/errorreport.h"

@@ -3,7 +3,7 @@
 
 #include "platform/filesystem/filename.h"
 #include "platform/filesystem/nameorder.h"
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 
 #include <algorithm>
 #include <cerrno>

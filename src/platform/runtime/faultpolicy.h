@@ -2,7 +2,7 @@
 // reported, so the program goes on; anything else is a fault that ends it with the report.
 #pragma once
 
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 
 #include <exception>
 #include <utility>

@@ -1,7 +1,7 @@
 // The run-time services on Qt and the system: numbered files, event processing and sleeping.
 #pragma once
 
-#include "platform/runtime/fileruntime.h"
+#include "platform/fileruntime/fileruntime.h"
 
 #include <functional>
 

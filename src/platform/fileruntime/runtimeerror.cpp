@@ -1,5 +1,5 @@
 // Run-time error numbers, their messages and the mapping of system failures onto them.
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,5 +1,5 @@
 // The file calls of the run time, passed to the file table that keeps the numbered files.
-#include "platform/runtime/fileruntime.h"
+#include "platform/fileruntime/fileruntime.h"
 
 namespace platform {
 

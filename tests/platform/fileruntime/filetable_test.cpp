@@ -1,6 +1,6 @@
 // Numbered files: opening, positioned reads and closing, and the errors each can raise.
-#include "platform/runtime/filetable.h"
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/filetable.h"
+#include "platform/fileruntime/runtimeerror.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Numbered read-only files on POSIX descriptors, with a one-block cache under the byte reads.
-#include "platform/runtime/filetable.h"
+#include "platform/fileruntime/filetable.h"
 
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 
 #include <algorithm>
 #include <cerrno>

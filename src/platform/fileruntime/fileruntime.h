@@ -1,7 +1,7 @@
 // The run-time services over numbered files alone: no window events to process and no pauses.
 #pragma once
 
-#include "platform/runtime/filetable.h"
+#include "platform/fileruntime/filetable.h"
 #include "screen/runtime.h"
 
 namespace platform {

@@ -1,5 +1,5 @@
 // Files of every length drawn through the real file table: missing bytes as 0, extra ones ignored.
-#include "platform/runtime/fileruntime.h"
+#include "platform/fileruntime/fileruntime.h"
 #include "screen/screenrenderer.h"
 #include "support/memorypicture.h"
 #include "support/process.h"
