@@ -8,10 +8,10 @@
 
 namespace preview {
 
-BufferPicture::BufferPicture(int width, int height, std::pmr::memory_resource *memory)
+BufferPicture::BufferPicture(int width, int height)
     : width(width)
     , height(height)
-    , colours(std::size_t(width) * std::size_t(height), memory)
+    , colours(std::size_t(width) * std::size_t(height))
 {
     Cls();
 }
@@ -19,13 +19,6 @@ BufferPicture::BufferPicture(int width, int height, std::pmr::memory_resource *m
 void BufferPicture::Cls()
 {
     std::fill(colours.begin(), colours.end(), screen::Rgb(0, 0, 0));
-}
-
-void BufferPicture::PSet(int x, int y, screen::Colour colour)
-{
-    if (unsigned(x) >= unsigned(width) || unsigned(y) >= unsigned(height)) // negatives wrap to the top
-        return;
-    colours[std::size_t(y) * std::size_t(width) + std::size_t(x)] = colour;
 }
 
 Image BufferPicture::takeImage()

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory_resource>
 #include <vector>
 
 namespace preview {
@@ -13,7 +12,7 @@ struct Image
 {
     int width = 0;
     int height = 0;
-    std::pmr::vector<std::uint32_t> pixels; // from the memory the picture was drawn in
+    std::vector<std::uint32_t> pixels;
 
     std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
 };

@@ -1,7 +1,7 @@
 // Previews drawn by the same renderer the viewer uses, into plain memory instead of a window.
 #include "preview/preview.h"
 
-#include "platform/runtime/fileruntime.h"
+#include "platform/fileruntime/fileruntime.h"
 #include "preview/bufferpicture.h"
 #include "screen/colour.h"
 #include "screen/screenlayout.h"
@@ -22,7 +22,7 @@ class PreviewRunTime final : public platform::FileRunTime
 
 Image enlarged(const Image &picture, int factor)
 {
-    Image large { picture.width * factor, picture.height * factor, std::pmr::vector<std::uint32_t>(picture.pixels.get_allocator()) };
+    Image large { picture.width * factor, picture.height * factor, {} };
     large.pixels.reserve(std::size_t(large.width) * std::size_t(large.height));
     for (int y = 0; y < large.height; ++y)
         for (int x = 0; x < large.width; ++x)
@@ -55,7 +55,7 @@ std::vector<Cover> covers(int from, int to)
 Image reduced(const Image &picture, int width, int height)
 {
     const std::vector<Cover> across = covers(picture.width, width), down = covers(picture.height, height);
-    Image small { width, height, std::pmr::vector<std::uint32_t>(picture.pixels.get_allocator()) };
+    Image small { width, height, {} };
     small.pixels.reserve(std::size_t(width) * std::size_t(height));
     for (const Cover &rows : down)
         for (const Cover &columns : across) {
@@ -78,7 +78,7 @@ Image reduced(const Image &picture, int width, int height)
 
 Image sizedForPreview(Image picture, int size)
 {
-    size = std::max(size, 1);
+    size = std::clamp(size, 1, LargestPreviewSize);
     if (size >= picture.width) {
         const int factor = size / picture.width;
         if (factor == 1)
@@ -88,11 +88,11 @@ Image sizedForPreview(Image picture, int size)
     return reduced(picture, size, std::max(1, size * picture.height / picture.width));
 }
 
-Image screenPreview(const std::string &path, int size, std::pmr::memory_resource *memory)
+Image screenPreview(const std::string &path, int size)
 {
     PreviewRunTime runtime;
-    BufferPicture picture(screen::ScreenWidth, screen::ScreenHeight, memory);
-    screen::BasicScreenRenderer<BufferPicture, PreviewRunTime> renderer(picture, runtime, memory);
+    BufferPicture picture(screen::ScreenWidth, screen::ScreenHeight);
+    screen::BasicScreenRenderer<BufferPicture, PreviewRunTime> renderer(picture, runtime);
     runtime.files().open(screen::ScreenFileNumber, path);
     renderer.ShowScreen(); // closes the file however it ends; a failed read throws
     return sizedForPreview(picture.takeImage(), size);

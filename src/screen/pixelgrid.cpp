@@ -5,8 +5,8 @@
 
 namespace screen {
 
-PixelGrid::PixelGrid(std::pmr::memory_resource *memory)
-    : cells(static_cast<std::size_t>(ScreenWidth) * ScreenHeight, memory)
+PixelGrid::PixelGrid()
+    : cells(static_cast<std::size_t>(ScreenWidth) * ScreenHeight)
 {
 }
 

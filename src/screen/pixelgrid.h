@@ -5,7 +5,6 @@
 #include "screen/screenpixel.h"
 
 #include <cassert>
-#include <memory_resource>
 #include <vector>
 
 namespace screen {
@@ -13,8 +12,7 @@ namespace screen {
 class PixelGrid
 {
 public:
-    // The records' memory comes from memory, the usual heap unless the grid's owner gives another.
-    explicit PixelGrid(std::pmr::memory_resource *memory = std::pmr::get_default_resource());
+    PixelGrid();
 
     // Pixel (x, y), with 0 <= x < 256 and 0 <= y < 192. Inline: the renderer asks for every pixel twice.
     ScreenPixel &operator()(int x, int y)
@@ -25,7 +23,7 @@ public:
     const ScreenPixel &operator()(int x, int y) const { return const_cast<PixelGrid &>(*this)(x, y); }
 
 private:
-    std::pmr::vector<ScreenPixel> cells;
+    std::vector<ScreenPixel> cells;
 };
 
 } // namespace screen

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <concepts>
 #include <cstdint>
-#include <memory_resource>
 #include <string>
 
 namespace screen {
@@ -29,8 +28,7 @@ class BasicScreenRenderer
 public:
     enum class Outcome { Complete, Stopped };
 
-    // The pixel grid's memory comes from memory: the heap, unless the owner has a better place for it.
-    BasicScreenRenderer(Picture &picture, Services &runtime, std::pmr::memory_resource *memory = std::pmr::get_default_resource());
+    BasicScreenRenderer(Picture &picture, Services &runtime);
 
     // Clears the picture, draws the bitmap in grey on black pixel by pixel in file order, then
     // colours it cell by cell from the attributes, yielding after every pixel and every cell,
@@ -100,9 +98,8 @@ extern template class BasicScreenRenderer<>; // compiled once, in screenrenderer
 // The two passes of the renderer: grey-on-black bitmap in file order, then colours cell by cell.
 
 template <std::derived_from<PictureArea> Picture, std::derived_from<RunTime> Services>
-BasicScreenRenderer<Picture, Services>::BasicScreenRenderer(Picture &picture, Services &runtime, std::pmr::memory_resource *memory)
-    : pixels(memory)
-    , picture(picture)
+BasicScreenRenderer<Picture, Services>::BasicScreenRenderer(Picture &picture, Services &runtime)
+    : picture(picture)
     , runtime(runtime)
 {
 }

@@ -1,6 +1,5 @@
 // tarnvel-thumbnailer -s SIZE INPUT OUTPUT: writes a PNG preview of a screen file for file managers.
-#include "platform/runtime/runtimeerror.h"
-#include "preview/largepagearena.h"
+#include "platform/fileruntime/runtimeerror.h"
 #include "preview/preview.h"
 #include "thumbnailer/pngencoder.h"
 
@@ -8,8 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
-#include <optional>
+#include <new>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,11 +18,11 @@ namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
-constexpr long LargestSize = 4096;
 
 int usage()
 {
-    std::fputs("usage: tarnvel-thumbnailer -s SIZE INPUT OUTPUT\n", stderr);
+    std::fprintf(stderr, "usage: tarnvel-thumbnailer -s SIZE INPUT OUTPUT\n"
+                         "SIZE is the preview's width in pixels, from 1 to %d\n", preview::LargestPreviewSize);
     return ExitUsage;
 }
 
@@ -80,21 +80,23 @@ int main(int argc, char *argv[])
         return usage();
     char *end = nullptr;
     const long size = std::strtol(argv[2], &end, 10);
-    if (end == argv[2] || *end != '\0' || size < 1 || size > LargestSize)
+    if (end == argv[2] || *end != '\0' || size < 1 || size > preview::LargestPreviewSize)
         return usage();
     const std::string input = argv[3];
 
-    // Everything the preview touches once: the renderer's pixel grid, the picture and its palette
-    // indices, on one large page (at 256 they take half of it). On small pages, every 4 KiB of
-    // them would be a page fault of its own, as long in all as drawing the picture.
-    preview::LargePageArena memory(preview::LargePageArena::LargePage);
-    std::optional<preview::Image> picture;
+    // Every failure ends here with a message and status 1, never with an abort: a file manager
+    // then shows its generic icon, and no crash report is made for a file it could not preview.
     try {
-        picture.emplace(preview::screenPreview(input, int(size), &memory)); // made in place: assigned, it would be copied off the page
+        return written(preview::screenPreview(input, int(size)), argv[4]);
     } catch (const platform::RunTimeError &error) {
         std::fprintf(stderr, "tarnvel-thumbnailer: %s: %s%s%s\n%s\n", input.c_str(), error.message().c_str(),
                      error.reason().empty() ? "" : ": ", error.reason().c_str(), error.advice());
-        return ExitFailure;
+    } catch (const std::bad_alloc &) {
+        failed(input.c_str(), "not enough memory for a preview of this size");
+    } catch (const std::exception &unexpected) {
+        failed(input.c_str(), unexpected.what());
+    } catch (...) {
+        failed(input.c_str(), "unexpected failure");
     }
-    return written(*picture, argv[4]);
+    return ExitFailure;
 }

@@ -15,11 +15,11 @@ namespace {
 constexpr std::size_t PaletteLimit = 256;
 
 // The picture as palette indices and its colours in order of first use; no colours when there are
-// more than a palette holds. The indices take their memory where the picture has its own.
+// more than a palette holds.
 struct Indexed
 {
     std::vector<std::uint32_t> palette;
-    std::pmr::vector<std::uint8_t> indices;
+    std::vector<std::uint8_t> indices;
 };
 
 // Each colour's palette index, found by hashing: a table twice the palette's size is at most half
@@ -57,7 +57,7 @@ private:
 
 Indexed indexed(const preview::Image &picture)
 {
-    Indexed result { {}, std::pmr::vector<std::uint8_t>(picture.pixels.size(), picture.pixels.get_allocator()) };
+    Indexed result { {}, std::vector<std::uint8_t>(picture.pixels.size()) };
     ColourIndex colourIndex;
     std::uint8_t *index = result.indices.data();
     for (const std::uint32_t pixel : picture.pixels)
@@ -101,7 +101,7 @@ EncodedPng encodePng(const preview::Image &picture)
         image.colormap_entries = png_uint_32(colours.palette.size());
         return write(image, colours.indices.data(), colourMap.data());
     }
-    std::pmr::vector<std::uint8_t> rgb(picture.pixels.get_allocator());
+    std::vector<std::uint8_t> rgb;
     rgb.reserve(picture.pixels.size() * 3);
     for (const std::uint32_t pixel : picture.pixels)
         rgb.insert(rgb.end(), { std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel) });

@@ -130,6 +130,55 @@ TEST(Thumbnailer, AFailedWriteLeavesNoFileBehind)
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
+TEST(Thumbnailer, RefusesAWrongCommandLineWithItsUsage)
+{
+    testsupport::TempDir dir;
+    const QString input = QString::fromStdString(dir.write("screen.scr", testsupport::patternedScreen(6)));
+    const QString output = QString::fromStdString(dir.path() + "/preview.png");
+    const QList<QStringList> wrong {
+        {},
+        { "-s", "256", input },
+        { "-s", "256", input, output, "more" },
+        { "-x", "256", input, output },
+        { "-s", "0", input, output },
+        { "-s", "4097", input, output },
+        { "-s", "12x", input, output },
+        { "-s", "", input, output },
+    };
+    for (const QStringList &arguments : wrong) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        QProcess child;
+        child.start(QStringLiteral(TARNVEL_THUMBNAILER), arguments);
+        ASSERT_TRUE(child.waitForFinished(30000));
+        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(child.exitCode(), 2);
+        EXPECT_TRUE(child.readAllStandardError().contains("usage: tarnvel-thumbnailer -s SIZE INPUT OUTPUT"));
+        EXPECT_FALSE(std::filesystem::exists(output.toStdString()));
+    }
+}
+
+TEST(Thumbnailer, FailsWithAMessageWhenMemoryRunsShort)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+    testsupport::TempDir dir;
+    const std::string input = dir.write("screen.scr", testsupport::patternedScreen(7));
+    const std::string output = dir.path() + "/preview.png";
+    QProcess child; // 60 MB of address space: enough to start, not for a preview of 4096 (48 MiB and its PNG)
+    child.setChildProcessModifier([] {
+        const rlimit limit { 60'000'000, 60'000'000 };
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    child.start(QStringLiteral(TARNVEL_THUMBNAILER), { QStringLiteral("-s"), QStringLiteral("4096"), QString::fromStdString(input),
+                                                      QString::fromStdString(output) });
+    ASSERT_TRUE(child.waitForFinished(30000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << "it must not abort";
+    EXPECT_EQ(child.exitCode(), 1);
+    EXPECT_TRUE(child.readAllStandardError().contains("not enough memory"));
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
 struct BadInput
 {
     const char *name;
