@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QPoint>
 #include <QString>
+#include <QThreadPool>
 #include <QVariant>
 
 namespace testsupport {
@@ -32,6 +34,17 @@ inline QPoint centreOf(const QAbstractItemView &view, int row) { return view.vis
 inline void setCurrentRow(QAbstractItemView &view, int row, QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect)
 {
     view.selectionModel()->setCurrentIndex(indexAt(view, row), flags);
+}
+
+// Waits, ten seconds at most, until every reading in the background has ended and what each
+// handed back has been delivered: from then on a cancelled reading would have shown, were it shown.
+inline bool backgroundReadingsEnded()
+{
+    if (!QThreadPool::globalInstance()->waitForDone(10000))
+        return false;
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    return true;
 }
 
 } // namespace testsupport

@@ -9,7 +9,7 @@
 #include "platform/controls/indentdelegate.h"
 #include "platform/filesystem/paths.h"
 #include "platform/runtime/faultpolicy.h"
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 
 #include <QKeyEvent>
 #include <QPixmap>
@@ -82,6 +82,7 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
     auto reader = std::make_shared<DirectoryReader>(newPath, DirectoryReader::Wanted::SubdirectoriesOnly);
     const bool finished = reader->read(BackgroundListing::ListedAtOnce); // throws before anything changes
     const bool changed = newPath != path;
+    const QString pathBefore = path, rootBefore = root; // copies: newRoot may be root itself
     path = newPath;
     root = newRoot;
     BackgroundListing::stop(reading);
@@ -90,14 +91,26 @@ void DirListBox::enter(const QString &newPath, const QString &newRoot)
     entries->setChain(root, path, finished ? reader->take().subdirectories : QStringList());
     highlight(entries->chainLength() - 1);
     if (!finished) {
-        reading = new BackgroundListing(std::move(reader), [this](std::optional<DirectoryListing> listing) {
+        reading = new BackgroundListing(std::move(reader), [this](DirectoryListing listing) {
             reading = nullptr;
-            if (!listing)
-                return; // a directory that fails part way keeps its chain alone
             // The chain is the same, so the highlight stays on its row.
             const int highlighted = std::min(currentRow(), entries->chainLength() - 1);
-            entries->setChain(root, path, listing->subdirectories);
+            entries->setChain(root, path, listing.subdirectories);
             highlight(highlighted < 0 ? entries->chainLength() - 1 : highlighted);
+        }, [this, pathBefore, rootBefore](std::exception_ptr failure) {
+            reading = nullptr;
+            runHandler([&] {
+                try {
+                    std::rethrow_exception(failure);
+                } catch (const RunTimeError &error) {
+                    // As when a small directory cannot be entered: reported, and the list goes
+                    // back to where it was, the file list following it there.
+                    emit OpenFailed(error);
+                    if (!pathBefore.isEmpty())
+                        enter(pathBefore, rootBefore);
+                }
+            }, [](const RunTimeError &) {}, // where it was cannot be read either: the chain stays alone
+               [this](std::exception_ptr fault) { ControlFault::send(*this, fault); });
         }, this);
     }
 

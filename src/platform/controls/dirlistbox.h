@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/filesystem/mounts.h"
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 
 #include <QListView>
 #include <QPointer>
@@ -39,7 +39,8 @@ public:
 signals:
     // The current directory changed, by the user or by code.
     void Change();
-    // The user opened a directory that cannot be entered; the list stays where it was.
+    // The user opened a directory that cannot be entered, and the list stays where it was; or the
+    // rest of a large directory failed to be read, and the list went back to where it was.
     void OpenFailed(const platform::RunTimeError &error);
 
 protected:

@@ -7,7 +7,8 @@
 #include "platform/filesystem/backgroundlisting.h"
 #include "platform/filesystem/directoryreader.h"
 #include "platform/filesystem/paths.h"
-#include "platform/runtime/runtimeerror.h"
+#include "platform/runtime/faultpolicy.h"
+#include "platform/fileruntime/runtimeerror.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -48,6 +49,7 @@ void FileListBox::setPath(const QString &newPath)
     auto reader = std::make_shared<DirectoryReader>(absolute);
     const bool finished = reader->read(BackgroundListing::ListedAtOnce); // throws before anything changes
     const bool same = absolute == path;
+    Shown before { path, names->names(), FileName() };
     path = absolute;
     BackgroundListing::stop(reading);
     afterListing.clear();
@@ -57,18 +59,29 @@ void FileListBox::setPath(const QString &newPath)
     }
     if (!same)
         names->setNames({}); // no names of the directory left
-    readOn(std::move(reader));
+    readOn(std::move(reader), std::move(before));
 }
 
-void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader)
+void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader, Shown before)
 {
-    reading = new BackgroundListing(std::move(reader), [this](std::optional<DirectoryListing> listing) {
+    const auto listed = [this] {
         reading = nullptr;
-        // A directory that fails part way gives no listing and stays as it was shown.
-        if (listing)
-            showListing(*listing, true);
         for (const std::function<void()> &then : std::exchange(afterListing, {}))
             then();
+    };
+    reading = new BackgroundListing(std::move(reader), [this, listed](DirectoryListing listing) {
+        showListing(listing, true);
+        listed();
+    }, [this, listed, before = std::move(before)](std::exception_ptr failure) {
+        runHandler([&] { std::rethrow_exception(failure); },
+                   // As when a small directory cannot be read: the list shows what it showed before.
+                   [&](const RunTimeError &) {
+                       path = before.path;
+                       names->setNames(before.names);
+                       select(names->rowOf(before.selected));
+                   },
+                   [this](std::exception_ptr fault) { ControlFault::send(*this, fault); });
+        listed();
     }, this);
 }
 

@@ -29,7 +29,8 @@ public:
     // already shown keeps the selected name and raises nothing. Throws RunTimeError, and changes
     // nothing, when the directory cannot be read. A large directory is listed at once only up to
     // its start: the rest is read in the background, and the list fills when all of it is read
-    // (until then a new directory shows an empty list, the same one its old names).
+    // (until then a new directory shows an empty list, the same one its old names). A reading
+    // that fails on the way leaves the list as it was before, as a failure at the start would.
     void setPath(const QString &path);
     // Runs then once the list shows all of its directory: now, or when the background reading is
     // done. Dropped if another path is set first.
@@ -72,8 +73,16 @@ private:
     template <typename Handler> void handleGesture(Handler &&handler, bool raiseAlways = false);
     // Shows the listed files, keeping the selected name if keepSelection is set.
     void showListing(const DirectoryListing &listing, bool keepSelection);
-    // Reads the rest of the directory in the background, then shows it.
-    void readOn(std::shared_ptr<DirectoryReader> reader);
+    // What the list showed before a path was set.
+    struct Shown
+    {
+        QString path;
+        QStringList names;
+        QString selected;
+    };
+    // Reads the rest of the directory in the background, then shows it; when that fails, the
+    // list shows again what it showed before.
+    void readOn(std::shared_ptr<DirectoryReader> reader, Shown before);
 
     NameListModel *names; // a child of the list
     QString path;

@@ -15,25 +15,36 @@ constexpr qsizetype ReadBetweenLooks = 4096;
 
 } // namespace
 
-BackgroundListing::BackgroundListing(std::shared_ptr<DirectoryReader> reader, Done done, QObject *parent)
+BackgroundListing::BackgroundListing(std::shared_ptr<DirectoryReader> reader, Listed listed, Failed failed, QObject *parent)
     : QObject(parent)
-    , done(std::move(done))
+    , listed(std::move(listed))
+    , failed(std::move(failed))
 {
     connect(&watcher, &QFutureWatcherBase::finished, this, [this] {
-        deleteLater(); // done may start another listing, or cancel this one, while it is told
-        const QFuture<DirectoryListing> future = watcher.future();
-        if (this->done)
-            std::exchange(this->done, Done {})(future.resultCount() > 0 ? std::optional(future.result()) : std::nullopt);
+        deleteLater(); // the callback may start another listing, or cancel this one, while it is told
+        const QFuture<Outcome> future = watcher.future();
+        if (!this->listed || future.resultCount() == 0)
+            return; // cancelled
+        Outcome outcome = future.result();
+        const Listed onListed = std::exchange(this->listed, {});
+        const Failed onFailed = std::exchange(this->failed, {});
+        if (outcome.failure)
+            onFailed(outcome.failure);
+        else
+            onListed(std::move(*outcome.listing));
     });
-    watcher.setFuture(QtConcurrent::run([reader = std::move(reader)](QPromise<DirectoryListing> &promise) {
+    watcher.setFuture(QtConcurrent::run([reader = std::move(reader)](QPromise<Outcome> &promise) {
+        Outcome outcome;
         try {
             while (!reader->read(ReadBetweenLooks)) {
                 if (promise.isCanceled())
                     return;
             }
-            promise.addResult(reader->take());
-        } catch (...) { // a read that fails, or memory that runs out, on the way: no listing
+            outcome.listing = reader->take();
+        } catch (...) { // handed to the list's own thread, which meets it as it meets a failure there
+            outcome.failure = std::current_exception();
         }
+        promise.addResult(std::move(outcome));
     }));
 }
 
@@ -46,7 +57,8 @@ void BackgroundListing::stop(QPointer<BackgroundListing> &reading)
 
 void BackgroundListing::cancel()
 {
-    done = {};
+    listed = {};
+    failed = {};
     watcher.cancel(); // the reading stops at its next look, and its result goes nowhere
     deleteLater();
 }

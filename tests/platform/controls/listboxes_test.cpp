@@ -3,7 +3,7 @@
 #include "support/listview.h"
 #include "platform/controls/drivelistbox.h"
 #include "platform/controls/filelistbox.h"
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 #include "support/qtprinters.h"
 #include "support/tempdir.h"
 
@@ -174,11 +174,11 @@ TEST(DirListBox, ALargeDirectoryShowsItsChainAtOnceAndItsSubdirectoriesOnceRead)
     EXPECT_EQ(testsupport::textAt(dirs, dirs.count() - 1).trimmed(), "sub");
     EXPECT_EQ(testsupport::textAt(dirs, dirs.currentRow()).trimmed(), "big") << "the highlight stays";
 
-    // A newer path makes the reading unwanted; a list gone while reading leaves nothing behind.
+    // A newer path makes the reading unwanted; a list gone while reading is never called back.
     dirs.setPath(tree.path("big"));
     dirs.setPath(tree.path("pictures"));
     { platform::DirListBox gone; gone.setPath(tree.path("big")); }
-    QTest::qWait(300);
+    ASSERT_TRUE(testsupport::backgroundReadingsEnded());
     EXPECT_EQ(dirs.Path(), tree.path("pictures"));
     EXPECT_EQ(dirs.count(), dirs.currentRow() + 1);
 }
@@ -204,14 +204,20 @@ TEST(FileListBox, ALargeDirectoryIsReadAgainInTheBackgroundKeepingTheSelection)
     EXPECT_EQ(files.FileName(), "2.scr") << "once it is read again";
     EXPECT_EQ(files.count(), 5000);
 
-    // Another path drops what waited for the reading; a list gone while reading leaves nothing behind.
+    // Another path drops what waited for the reading; a list gone while reading is never called back.
     listed = false;
+    bool goneListed = false;
     files.setPath(big);
     files.whenListed([&listed] { listed = true; });
     files.setPath(tree.path());
-    { platform::FileListBox gone; gone.setPath(big); }
-    QTest::qWait(300);
+    {
+        platform::FileListBox gone;
+        gone.setPath(big);
+        gone.whenListed([&goneListed] { goneListed = true; });
+    }
+    ASSERT_TRUE(testsupport::backgroundReadingsEnded());
     EXPECT_FALSE(listed);
+    EXPECT_FALSE(goneListed);
     EXPECT_EQ(texts(files), (QStringList { "a.scr", "b.scr" }));
 }
 
