@@ -2,7 +2,7 @@
 #include "window/windowfixture.h"
 #include "support/listview.h"
 
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 #include "support/process.h"
 
 #include <QApplication>

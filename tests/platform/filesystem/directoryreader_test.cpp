@@ -3,7 +3,7 @@
 #include "platform/filesystem/nameorder.h"
 #include "platform/filesystem/paths.h"
 #include "support/nameorder.h"
-#include "platform/runtime/runtimeerror.h"
+#include "platform/fileruntime/runtimeerror.h"
 #include "support/qtprinters.h"
 #include "support/tempdir.h"
 
