@@ -10,13 +10,41 @@
 #include <QEventLoop>
 #include <QPixmap>
 #include <QProcess>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <map>
+#include <unistd.h>
 #include <sys/stat.h>
 
 namespace {
+
+// KIO's previews of items at size × size, as Dolphin asks for them; a job that does not end
+// within two minutes fails the test rather than hanging it.
+std::map<QString, QImage> previewsOf(const KFileItemList &items, int size, const QStringList &plugins)
+{
+    std::map<QString, QImage> previews;
+    KIO::PreviewJob *job = KIO::filePreview(items, QSize(size, size), &plugins);
+    QObject::connect(job, &KIO::PreviewJob::gotPreview, [&](const KFileItem &item, const QPixmap &preview) {
+        previews[item.localPath()] = preview.toImage();
+    });
+    QEventLoop loop;
+    QObject::connect(job, &KJob::result, &loop, &QEventLoop::quit);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
+        ADD_FAILURE() << "KIO's preview job did not end within two minutes";
+        job->kill(); // quietly: no result follows, so the loop ends here
+        loop.quit();
+    });
+    watchdog.start(std::chrono::minutes(2));
+    loop.exec();
+    return previews;
+}
 
 TEST(KioPreviews, ScreensPreviewExactlyThroughOurPlugin)
 {
@@ -47,29 +75,45 @@ TEST(KioPreviews, ScreensPreviewExactlyThroughOurPlugin)
         screens[path] = bytes;
         items.append(KFileItem(QUrl::fromLocalFile(path)));
     }
+    // Inputs that cannot be drawn: each fails on its own, and the others still preview.
+    const QString unreadable = QString::fromStdString(root.write("screens/unreadable.scr", testsupport::patternedScreen(4)));
+    chmod(unreadable.toLocal8Bit().constData(), 0);
+    const QString gone = QString::fromStdString(root.path() + "/screens/gone.scr");
+    const QString directory = QString::fromStdString(root.makeDirectory("screens/folder.scr"));
+    for (const QString &bad : { unreadable, gone, directory })
+        items.append(KFileItem(QUrl::fromLocalFile(bad), QStringLiteral("image/x-zx-spectrum-screen"), S_IFREG));
 
-    std::map<QString, QImage> previews;
-    KIO::PreviewJob *job = KIO::filePreview(items, QSize(256, 256), &plugins);
-    QObject::connect(job, &KIO::PreviewJob::gotPreview, [&](const KFileItem &item, const QPixmap &preview) {
-        previews[item.localPath()] = preview.toImage();
-    });
-    QEventLoop loop;
-    QObject::connect(job, &KJob::result, &loop, &QEventLoop::quit);
-    loop.exec();
-
-    for (const auto &[path, bytes] : screens) {
-        SCOPED_TRACE(path.toStdString());
-        ASSERT_TRUE(previews.count(path)) << "no preview from the default plugins: " << plugins.join(QLatin1Char(' ')).toStdString();
-        const QImage &preview = previews[path];
-        ASSERT_EQ(preview.size(), QSize(256, 192));
-        const std::vector<testsupport::Rgb> expected = testsupport::decodeScreen(bytes);
-        int wrong = 0;
-        for (int y = 0; y < 192; ++y)
-            for (int x = 0; x < 256; ++x) {
-                const QColor got = preview.pixelColor(x, y);
-                wrong += testsupport::Rgb { got.red(), got.green(), got.blue() } != expected[std::size_t(y * 256 + x)];
-            }
-        EXPECT_EQ(wrong, 0);
+    // Enlarged by whole blocks at 512, at its own size at 256, and reduced to 128 by averaging 2 × 2 blocks.
+    for (const int size : { 512, 256, 128 }) {
+        SCOPED_TRACE(size);
+        const std::map<QString, QImage> got = previewsOf(items, size, plugins);
+        EXPECT_FALSE(got.count(gone) || got.count(directory)) << "no preview of what is not a file";
+        if (geteuid() != 0) { // root reads the unreadable file all the same
+            EXPECT_FALSE(got.count(unreadable));
+        }
+        for (const auto &[path, bytes] : screens) {
+            SCOPED_TRACE(path.toStdString());
+            ASSERT_TRUE(got.count(path)) << "no preview from the default plugins: " << plugins.join(QLatin1Char(' ')).toStdString();
+            const QImage &preview = got.at(path);
+            ASSERT_EQ(preview.size(), QSize(size, size * 3 / 4));
+            const std::vector<testsupport::Rgb> expected = testsupport::decodeScreen(bytes);
+            const int block = std::max(1, size / 256), covered = std::max(1, 256 / size);
+            int wrong = 0;
+            for (int y = 0; y < preview.height(); ++y)
+                for (int x = 0; x < preview.width(); ++x) {
+                    int sum[3] = { 0, 0, 0 };
+                    for (int j = 0; j < covered; ++j)
+                        for (int i = 0; i < covered; ++i) {
+                            const testsupport::Rgb &c = expected[std::size_t((y / block * covered + j) * 256 + x / block * covered + i)];
+                            sum[0] += c.red, sum[1] += c.green, sum[2] += c.blue;
+                        }
+                    const int cells = covered * covered;
+                    const QColor pixel = preview.pixelColor(x, y);
+                    wrong += std::abs(pixel.red() - sum[0] / cells) > 1 || std::abs(pixel.green() - sum[1] / cells) > 1
+                             || std::abs(pixel.blue() - sum[2] / cells) > 1;
+                }
+            EXPECT_EQ(wrong, 0);
+        }
     }
 }
 
