@@ -43,7 +43,7 @@ TEST_P(Geometry, TheLargestWholeMultipleThatFitsFromTheNearestDevicePixel)
     const int m = c.multiple;
     for (const QRect pixels : { QRect(0, 0, 1, 1), QRect(255, 191, 1, 1), QRect(3, 4, 5, 6), QRect(-2, -1, 1, 1) }) {
         const QRect device = geometry.deviceRectOf(pixels);
-        EXPECT_EQ(device, QRect(c.corner + pixels.topLeft() * m, pixels.size() * m));
+        EXPECT_EQ(device.size(), pixels.size() * m);
         EXPECT_EQ(geometry.pixelsMeeting(device), pixels);
         // Asked for repainting, the logical rectangle holds every device pixel of the block.
         const QRect logical = geometry.logicalRectOf(pixels);
