@@ -11,9 +11,9 @@ namespace preview {
 BufferPicture::BufferPicture(int width, int height)
     : width(width)
     , height(height)
-    , colours(std::size_t(width) * std::size_t(height))
+    , colours(std::size_t(width) * std::size_t(height)) // zeros: every pixel black, as Cls leaves it
 {
-    Cls();
+    static_assert(screen::Rgb(0, 0, 0) == 0);
 }
 
 void BufferPicture::Cls()
