@@ -225,7 +225,7 @@ TEST_F(Navigator, DirectoriesLargeDeepUnreadableOrGoneAreListedOrRefused)
     Dir1()->setPath(q(dir.path()));
     Dir1()->setPath(q(many));
     Dir1()->setPath(q(dir.path() + "/pictures"));
-    QTest::qWait(500);
+    ASSERT_TRUE(testsupport::backgroundReadingsEnded());
     EXPECT_EQ(File1()->Path(), q(dir.path() + "/pictures"));
     EXPECT_EQ(File1()->count(), 1);
 

@@ -64,15 +64,16 @@ void FileListBox::setPath(const QString &newPath)
 
 void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader, Shown before)
 {
-    const auto listed = [this] {
+    // Either way, what waited for the listing runs once it has ended.
+    const auto ended = [this] {
         reading = nullptr;
         for (const std::function<void()> &then : std::exchange(afterListing, {}))
             then();
     };
-    reading = new BackgroundListing(std::move(reader), [this, listed](DirectoryListing listing) {
+    reading = new BackgroundListing(std::move(reader), [this, ended](DirectoryListing listing) {
         showListing(listing, true);
-        listed();
-    }, [this, listed, before = std::move(before)](std::exception_ptr failure) {
+        ended();
+    }, [this, ended, before = std::move(before)](std::exception_ptr failure) {
         runHandler([&] { std::rethrow_exception(failure); },
                    // As when a small directory cannot be read: the list shows what it showed before.
                    [&](const RunTimeError &) {
@@ -81,7 +82,7 @@ void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader, Shown before)
                        select(names->rowOf(before.selected));
                    },
                    [this](std::exception_ptr fault) { ControlFault::send(*this, fault); });
-        listed();
+        ended();
     }, this);
 }
 
