@@ -71,20 +71,23 @@ int main(int argc, char *argv[])
         std::vector<double> seconds, peaks;
     };
     std::vector<Contender> contenders {
-        { "tarnvel-thumbnailer -s 256", { argv[1], "-s", "256", screen, out + "/tarnvel.png" }, {}, {} },
-        { "least preview program (libpng)", { argv[2], screen, out + "/least.png" }, {}, {} },
+        { "tarnvel-thumbnailer -s 256", { argv[1], "-s", "256", screen, out + "/tarnvel" }, {}, {} },
+        { "least preview program (libpng)", { argv[2], screen, out + "/least" }, {}, {} },
     };
     if (access("/usr/bin/convert", X_OK) == 0)
-        contenders.push_back({ "ImageMagick's convert", { "/usr/bin/convert", "SCR:" + screen, out + "/convert.png" }, {}, {} });
+        contenders.push_back({ "ImageMagick's convert", { "/usr/bin/convert", "SCR:" + screen, out + "/convert" }, {}, {} });
     for (int round = 0; round < WarmUps + Rounds; ++round)
         for (std::size_t turn = 0; turn < contenders.size(); ++turn) {
             // Each round starts with the next contender, so that each follows each other one as
             // often: a program started just after convert finds the caches full of convert.
             Contender &contender = contenders[(std::size_t(round) + turn) % contenders.size()];
-            // A new output file each time, as file managers give a new temporary file: overwriting
-            // one would time the file system freeing the previous picture's blocks.
-            const Run run = timed(contender.command);
-            std::filesystem::remove(contender.command.back());
+            // A new output file each time, as file managers give a new temporary file, and none
+            // removed until the end: overwriting or removing one would time the file system
+            // freeing the previous picture's blocks (on a disk mounted with discard, in the next
+            // start's time).
+            std::vector<std::string> command = contender.command;
+            command.back() += "-" + std::to_string(round) + ".png";
+            const Run run = timed(command);
             if (round >= WarmUps) {
                 contender.seconds.push_back(run.seconds);
                 contender.peaks.push_back(double(run.peakKiB));
