@@ -64,16 +64,14 @@ void FileListBox::setPath(const QString &newPath)
 
 void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader, Shown before)
 {
-    // Either way, what waited for the listing runs once it has ended.
-    const auto ended = [this] {
+    reading = new BackgroundListing(std::move(reader), [this](DirectoryListing listing) {
         reading = nullptr;
+        showListing(listing, true);
         for (const std::function<void()> &then : std::exchange(afterListing, {}))
             then();
-    };
-    reading = new BackgroundListing(std::move(reader), [this, ended](DirectoryListing listing) {
-        showListing(listing, true);
-        ended();
-    }, [this, ended, before = std::move(before)](std::exception_ptr failure) {
+    }, [this, before = std::move(before)](std::exception_ptr failure) {
+        reading = nullptr;
+        afterListing.clear(); // what waited for this directory's names waits for nothing now
         runHandler([&] { std::rethrow_exception(failure); },
                    // As when a small directory cannot be read: the list shows what it showed before.
                    [&](const RunTimeError &) {
@@ -82,7 +80,6 @@ void FileListBox::readOn(std::shared_ptr<DirectoryReader> reader, Shown before)
                        select(names->rowOf(before.selected));
                    },
                    [this](std::exception_ptr fault) { ControlFault::send(*this, fault); });
-        ended();
     }, this);
 }
 

@@ -33,7 +33,7 @@ public:
     // that fails on the way leaves the list as it was before, as a failure at the start would.
     void setPath(const QString &path);
     // Runs then once the list shows all of its directory: now, or when the background reading is
-    // done. Dropped if another path is set first.
+    // done. Dropped if another path is set first, or if the reading fails.
     void whenListed(std::function<void()> then);
     // The selected file's name without its directory, exactly as the file system holds it (see
     // decodeFileName()); empty when none is selected.

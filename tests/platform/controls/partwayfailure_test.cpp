@@ -78,10 +78,12 @@ TEST(PartWayFailure, BothListsGoBackToWhereTheyWereAndTheDirectoryListReportsIt)
         reported.push_back(error.path() + ": " + error.reason());
     });
 
+    bool waited = false;
     {
         PoolHeld pool;
         dirs.setPath(big);
         files.setPath(big);
+        files.whenListed([&waited] { waited = true; });
         ASSERT_EQ(files.Path(), big) << "the start of the directory is read at once";
         struct stat status {};
         ::stat(big.toLocal8Bit().constData(), &status);
@@ -96,6 +98,7 @@ TEST(PartWayFailure, BothListsGoBackToWhereTheyWereAndTheDirectoryListReportsIt)
     EXPECT_EQ(files.Path(), pictures);
     EXPECT_EQ(files.count(), 2);
     EXPECT_EQ(files.FileName(), "b.scr") << "the name selected before stays selected";
+    EXPECT_FALSE(waited) << "what waited for the names of the failed directory is dropped";
 }
 
 } // namespace
