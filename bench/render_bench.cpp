@@ -1,9 +1,9 @@
 // Benchmarks of the render's own work, without its pacing: bit texts, byte reads and whole renders.
-#include "platform/fileruntime/filetable.h"
-#include "screen/picturearea.h"
 #include "platform/controls/picturebox.h"
-#include "screen/runtime.h"
+#include "platform/fileruntime/filetable.h"
 #include "screen/bittext.h"
+#include "screen/picturearea.h"
+#include "screen/runtime.h"
 #include "screen/screenlayout.h"
 #include "screen/screenrenderer.h"
 

@@ -5,15 +5,15 @@
 #include "platform/controls/dirlistbox.h"
 #include "platform/controls/drivelistbox.h"
 #include "platform/controls/filelistbox.h"
+#include "platform/controls/picturebox.h"
+#include "platform/fileruntime/runtimeerror.h"
 #include "platform/filesystem/filename.h"
 #include "platform/filesystem/paths.h"
-#include "platform/controls/picturebox.h"
 #include "platform/runtime/faultpolicy.h"
-#include "platform/fileruntime/runtimeerror.h"
 #include "screen/screenlayout.h"
 #include "window/browser.h"
-#include "window/errorreport.h"
 #include "window/designedlayout.h"
+#include "window/errorreport.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

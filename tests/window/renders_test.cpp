@@ -1,6 +1,6 @@
 // Selections and closing while a render runs, and files that cannot be opened or read.
-#include "window/windowfixture.h"
 #include "support/listview.h"
+#include "window/windowfixture.h"
 
 #include "platform/fileruntime/runtimeerror.h"
 #include "support/process.h"

@@ -2,14 +2,14 @@
 // else; a double-click or Enter opens it.
 #include "platform/controls/dirlistbox.h"
 
-#include "platform/filesystem/backgroundlisting.h"
-#include "platform/filesystem/directoryreader.h"
 #include "platform/controls/controlfault.h"
 #include "platform/controls/directorychainmodel.h"
 #include "platform/controls/indentdelegate.h"
+#include "platform/fileruntime/runtimeerror.h"
+#include "platform/filesystem/backgroundlisting.h"
+#include "platform/filesystem/directoryreader.h"
 #include "platform/filesystem/paths.h"
 #include "platform/runtime/faultpolicy.h"
-#include "platform/fileruntime/runtimeerror.h"
 
 #include <QKeyEvent>
 #include <QPixmap>

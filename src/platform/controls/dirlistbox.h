@@ -1,8 +1,8 @@
 // The directory list: the chain from the drive's root down to the current directory, then its subdirectories.
 #pragma once
 
-#include "platform/filesystem/mounts.h"
 #include "platform/fileruntime/runtimeerror.h"
+#include "platform/filesystem/mounts.h"
 
 #include <QListView>
 #include <QPointer>

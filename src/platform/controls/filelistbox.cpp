@@ -4,11 +4,11 @@
 
 #include "platform/controls/controlfault.h"
 #include "platform/controls/namelistmodel.h"
+#include "platform/fileruntime/runtimeerror.h"
 #include "platform/filesystem/backgroundlisting.h"
 #include "platform/filesystem/directoryreader.h"
 #include "platform/filesystem/paths.h"
 #include "platform/runtime/faultpolicy.h"
-#include "platform/fileruntime/runtimeerror.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 // Directory reading on POSIX, so that a failure is reported with the system's own reason.
 #include "platform/filesystem/directoryreader.h"
 
+#include "platform/fileruntime/runtimeerror.h"
 #include "platform/filesystem/filename.h"
 #include "platform/filesystem/nameorder.h"
-#include "platform/fileruntime/runtimeerror.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,9 +1,9 @@
 // The drive, directory and file lists: their paths, their contents and the events they raise.
 #include "platform/controls/dirlistbox.h"
-#include "support/listview.h"
 #include "platform/controls/drivelistbox.h"
 #include "platform/controls/filelistbox.h"
 #include "platform/fileruntime/runtimeerror.h"
+#include "support/listview.h"
 #include "support/qtprinters.h"
 #include "support/tempdir.h"
 

@@ -1,9 +1,9 @@
 // Reading directories, ordering names and joining paths.
+#include "platform/fileruntime/runtimeerror.h"
 #include "platform/filesystem/directoryreader.h"
 #include "platform/filesystem/nameorder.h"
 #include "platform/filesystem/paths.h"
 #include "support/nameorder.h"
-#include "platform/fileruntime/runtimeerror.h"
 #include "support/qtprinters.h"
 #include "support/tempdir.h"
 
