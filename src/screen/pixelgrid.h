@@ -5,8 +5,7 @@
 #include "screen/screenpixel.h"
 
 #include <cassert>
-#include <cstdlib>
-#include <memory>
+#include <vector>
 
 namespace screen {
 
@@ -24,14 +23,7 @@ public:
     const ScreenPixel &operator()(int x, int y) const { return const_cast<PixelGrid &>(*this)(x, y); }
 
 private:
-    struct Release
-    {
-        void operator()(ScreenPixel *cells) const { std::free(cells); }
-    };
-    // Allocated zeroed (calloc), which is every record's starting value: memory fresh from the
-    // system is zero already, so the 768 KiB of records are written first by the renderer, not
-    // cleared beforehand as well.
-    std::unique_ptr<ScreenPixel[], Release> cells;
+    std::vector<ScreenPixel> cells;
 };
 
 } // namespace screen
