@@ -19,7 +19,7 @@ constexpr std::size_t PaletteLimit = 256;
 struct Indexed
 {
     std::vector<std::uint32_t> palette;
-    std::unique_ptr<std::uint8_t[]> indices; // one for each pixel, each written once
+    std::vector<std::uint8_t> indices;
 };
 
 // Each colour's palette index, found by hashing: a table twice the palette's size is at most half
@@ -57,9 +57,9 @@ private:
 
 Indexed indexed(const preview::Image &picture)
 {
-    Indexed result { {}, std::make_unique_for_overwrite<std::uint8_t[]>(picture.pixels.size()) };
+    Indexed result { {}, std::vector<std::uint8_t>(picture.pixels.size()) };
     ColourIndex colourIndex;
-    std::uint8_t *index = result.indices.get();
+    std::uint8_t *index = result.indices.data();
     for (const std::uint32_t pixel : picture.pixels)
         if (!colourIndex.find(pixel, result.palette, *index++))
             return {};
@@ -99,7 +99,7 @@ EncodedPng encodePng(const preview::Image &picture)
             colourMap.insert(colourMap.end(), { std::uint8_t(colour >> 16), std::uint8_t(colour >> 8), std::uint8_t(colour) });
         image.format = PNG_FORMAT_RGB_COLORMAP;
         image.colormap_entries = png_uint_32(colours.palette.size());
-        return write(image, colours.indices.get(), colourMap.data());
+        return write(image, colours.indices.data(), colourMap.data());
     }
     std::vector<std::uint8_t> rgb;
     rgb.reserve(picture.pixels.size() * 3);
