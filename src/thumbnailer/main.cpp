@@ -91,12 +91,12 @@ int main(int argc, char *argv[])
     } catch (const platform::RunTimeError &error) {
         std::fprintf(stderr, "tarnvel-thumbnailer: %s: %s%s%s\n%s\n", input.c_str(), error.message().c_str(),
                      error.reason().empty() ? "" : ": ", error.reason().c_str(), error.advice());
+        return ExitFailure;
     } catch (const std::bad_alloc &) {
-        failed(input.c_str(), "not enough memory for a preview of this size");
+        return failed(input.c_str(), "not enough memory for a preview of this size");
     } catch (const std::exception &unexpected) {
-        failed(input.c_str(), unexpected.what());
+        return failed(input.c_str(), unexpected.what());
     } catch (...) {
-        failed(input.c_str(), "unexpected failure");
+        return failed(input.c_str(), "unexpected failure");
     }
-    return ExitFailure;
 }
