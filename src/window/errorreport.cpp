@@ -3,6 +3,7 @@
 
 #include "platform/filesystem/filename.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
@@ -10,12 +11,16 @@
 
 QString errorReportText(const platform::RunTimeError &error)
 {
-    QString text = QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.message()));
+    // The run time's texts are English; the session's language has them under "RunTimeError".
+    // The system's reason is in the session's language already, unless it is one of the run time's own.
+    const auto translated = [](const std::string &text) { return QCoreApplication::translate("RunTimeError", text.c_str()); };
+    QString text = QCoreApplication::translate("ErrorReport", "Run-time error '%1':").arg(error.number())
+        + QStringLiteral("\n\n") + translated(error.message());
     if (!error.path().empty())
         text += QStringLiteral("\n\n") + platform::displayFileName(platform::decodeFileName(QByteArray::fromStdString(error.path())));
     if (!error.reason().empty())
-        text += QStringLiteral("\n(") + QString::fromLocal8Bit(error.reason()) + QStringLiteral(")");
-    text += QStringLiteral("\n\n") + QString::fromUtf8(error.advice());
+        text += QStringLiteral("\n(") + translated(error.reason()) + QStringLiteral(")");
+    text += QStringLiteral("\n\n") + translated(error.advice());
     return text;
 }
 

@@ -76,9 +76,9 @@ frmMain::frmMain()
     scaling.add(File1, designed::FileListRect);
     scaling.apply();
 
-    pb->setAccessibleName(QStringLiteral("Picture"));
-    pb->setAccessibleDescription(QStringLiteral("No screen shown yet. Choose one in the navigator."));
-    frameNavigator->setAccessibleDescription(QStringLiteral("Choose a drive, a directory and a screen file to show."));
+    pb->setAccessibleName(tr("Picture"));
+    pb->setAccessibleDescription(tr("No screen shown yet. Choose one in the navigator."));
+    frameNavigator->setAccessibleDescription(tr("Choose a drive, a directory and a screen file to show."));
 
     setTabOrder(pb, frameNavigator);
     setTabOrder(frameNavigator, Drive1);
@@ -162,13 +162,13 @@ void frmMain::File1_Click()
             if (!openScreenFile())
                 return;
             frameNavigator->setVisible(false);
-            describePicture(QStringLiteral("Being drawn: %1"));
+            describePicture(tr("Being drawn: %1"));
             outcome = render.ShowScreen();
-            describePicture(QStringLiteral("Shows %1"));
+            describePicture(tr("Shows %1"));
         } while (outcome == screen::ScreenRenderer::Outcome::Stopped && !closing);
     }, [this](const platform::RunTimeError &error) {
         // A read failed; the render has closed the file and the picture stays as far as it got.
-        describePicture(QStringLiteral("Shows %1 as far as it could be read"));
+        describePicture(tr("Shows %1 as far as it could be read"));
         showErrorReport(this, error);
     });
 }

@@ -47,7 +47,7 @@ QVariant DirectoryChainModel::data(const QModelIndex &index, int role) const
     case IndentDelegate::DepthRole:
         return depth;
     case Qt::AccessibleDescriptionRole:
-        return QStringLiteral("Level %1").arg(depth + 1);
+        return tr("Level %1").arg(depth + 1);
     case PathRole:
         return paths[index.row()];
     default:

@@ -43,9 +43,9 @@ DirListBox::DirListBox(const platform::MountedDrive &start, QWidget *parent)
     QPixmap blank(iconSize, iconSize);
     blank.fill(Qt::transparent);
     entries->setFolderIcons(QIcon(blank), QIcon(blank));
-    setAccessibleName(QStringLiteral("Directories"));
-    setAccessibleDescription(QStringLiteral("The path down to the current directory, then its subdirectories. "
-                                            "Double-click a directory or press Enter to open it."));
+    setAccessibleName(tr("Directories"));
+    setAccessibleDescription(tr("The path down to the current directory, then its subdirectories. "
+                                "Double-click a directory or press Enter to open it."));
     connect(this, &QAbstractItemView::doubleClicked, this, &DirListBox::openItem);
     try {
         if (start.root.isEmpty())

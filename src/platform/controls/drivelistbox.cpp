@@ -14,8 +14,8 @@ namespace platform {
 DriveListBox::DriveListBox(QWidget *parent)
     : QComboBox(parent)
 {
-    setAccessibleName(QStringLiteral("Drives"));
-    setAccessibleDescription(QStringLiteral("The drive whose directories are listed."));
+    setAccessibleName(tr("Drives"));
+    setAccessibleDescription(tr("The drive whose directories are listed."));
     setSource([] { return systemDrives(workingDirectory()); });
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::raiseChange);
     connect(this, &QComboBox::activated, this, &DriveListBox::chosen);

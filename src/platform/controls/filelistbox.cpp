@@ -29,8 +29,8 @@ FileListBox::FileListBox(QWidget *parent)
     // The view lays out a large directory a batch at a time between events, so the window keeps
     // answering while it fills.
     setLayoutMode(QListView::Batched);
-    setAccessibleName(QStringLiteral("Files"));
-    setAccessibleDescription(QStringLiteral("The files of the current directory. Choosing one shows it."));
+    setAccessibleName(tr("Files"));
+    setAccessibleDescription(tr("The files of the current directory. Choosing one shows it."));
     try {
         setPath(workingDirectory());
     } catch (const RunTimeError &) {

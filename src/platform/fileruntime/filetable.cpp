@@ -2,6 +2,7 @@
 #include "platform/fileruntime/filetable.h"
 
 #include "platform/fileruntime/runtimeerror.h"
+#include "platform/fileruntime/translatable.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -36,7 +37,7 @@ int openRegularFile(const std::string &path)
     if (handle < 0) {
         const int error = errno;
         if (error == ENOENT && !parentExists(path))
-            throw RunTimeError(RunTimeError::PathNotFound, path, "No such directory");
+            throw RunTimeError(RunTimeError::PathNotFound, path, TRANSLATABLE("RunTimeError", "No such directory"));
         throw RunTimeError::fromErrno(error, path);
     }
     struct stat info {};
@@ -50,7 +51,7 @@ int openRegularFile(const std::string &path)
         // A folder says so as opening it would; a device, pipe or socket has no system error of its own.
         if (S_ISDIR(info.st_mode))
             throw RunTimeError(RunTimeError::PathFileAccessError, path, std::strerror(EISDIR), EISDIR);
-        throw RunTimeError(RunTimeError::PathFileAccessError, path, "Not a regular file");
+        throw RunTimeError(RunTimeError::PathFileAccessError, path, TRANSLATABLE("RunTimeError", "Not a regular file"));
     }
     const std::string throughHandle = "/proc/self/fd/" + std::to_string(handle);
     int descriptor = ::open(throughHandle.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);

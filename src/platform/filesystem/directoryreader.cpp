@@ -41,7 +41,7 @@ DirectoryReader::DirectoryReader(const QString &path, Wanted wanted)
     if (!open->dir) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            throw RunTimeError(RunTimeError::PathNotFound, where.toStdString(), "No such directory");
+            throw RunTimeError(RunTimeError::PathNotFound, where.toStdString(), QT_TRANSLATE_NOOP("RunTimeError", "No such directory"));
         throw RunTimeError::fromErrno(error, where.toStdString(), RunTimeError::Subject::Folder);
     }
 }
