@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <regex>
 
 namespace e2e {
 namespace {
@@ -161,7 +160,8 @@ TEST_P(Languages, TheControlsAndReportsSpeakTheSessionsLanguageAndTheFixedTextsS
             for (const std::string &allowed : { path, std::string("Tarnvel") })
                 for (std::size_t at; (at = rest.find(allowed)) != std::string::npos;)
                     rest.erase(at, allowed.size());
-            EXPECT_FALSE(std::regex_search(rest, std::regex("[A-Za-z]"))) << "a text left in English:\n" << report->name;
+            const auto latin = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+            EXPECT_FALSE(std::any_of(rest.begin(), rest.end(), latin)) << "a text left in English:\n" << report->name;
         }
         xdotool("key Return"); // dismissed; the keyboard is back in the file list
     };
