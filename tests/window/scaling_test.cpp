@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -43,6 +44,15 @@ protected:
                     ADD_FAILURE() << "device pixel " << x << "," << y << " at m = " << m << ", ratio " << ratio();
             }
         EXPECT_EQ(wrong, 0);
+    }
+
+    // Moves the window onto the screen given, as a user drags it there, and lets it settle.
+    void moveTo(QScreen *target)
+    {
+        window.windowHandle()->setScreen(target);
+        window.move(target->geometry().topLeft() + QPoint(20, 20));
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the layout made after the first paint at the new ratio
     }
 };
 
@@ -125,6 +135,45 @@ TEST_F(Scaling, AResizeDuringARenderKeepsWhatWasDrawnAndTheRenderGoesOn)
     ASSERT_GT(yields, 49152 + 100);
     expectBlocks(testsupport::decodeScreen(screen), 2);
     EXPECT_EQ(picture(), testsupport::decodeScreen(screen));
+}
+
+TEST_F(Scaling, TheLayoutFollowsTheDevicePixelRatioOfEveryScreenTheWindowMovesTo)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        GTEST_SKIP() << "one screen; the offscreen platform's configuration window/screens.json has several";
+    const std::vector<std::uint8_t> screen = testsupport::patternedScreen(9);
+    const std::vector<testsupport::Rgb> expected = testsupport::decodeScreen(screen);
+    dir.write("a.scr", screen);
+    Dir1()->setPath(q(dir.path()));
+    ScaledLayout sizes(nullptr, QSize(402, 286));
+
+    // Moved while it is drawn, in each pass: what was drawn stays and the drawing goes on.
+    int yields = 0;
+    QTimer during;
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        if (++yields == 20000 || yields == 49152 + 100)
+            moveTo(screens.at(yields == 20000 ? 1 : 2));
+    });
+    during.start(0);
+    selectFile("a.scr");
+    during.stop();
+    ASSERT_GT(yields, 49152 + 100);
+    EXPECT_EQ(picture(), expected);
+
+    // At its own size it follows the start rule on every screen; resized by its user, it keeps
+    // that size and shows the largest multiple that fits.
+    for (const QSize resized : { QSize(), QSize(1300, 930) }) {
+        if (resized.isValid())
+            resizeClient(resized);
+        for (QScreen *target : screens) {
+            moveTo(target);
+            const int m = resized.isValid() ? sizes.fittingMultiple(resized, ratio()) : ScaledLayout::startMultiple(ratio());
+            EXPECT_EQ(window.centralWidget()->size(), resized.isValid() ? resized : sizes.clientSize(m, ratio()))
+                << target->name().toStdString();
+            expectBlocks(expected, m);
+        }
+    }
 }
 
 } // namespace
