@@ -309,7 +309,7 @@ void frmMain::sizeForStart()
 {
     laidOutRatio = devicePixelRatioF();
     const QSize client = scaling.clientSize(ScaledLayout::startMultiple(laidOutRatio), laidOutRatio);
-    startSize = QSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    startSize = ScaledLayout::wholeInDevicePixels(QSize(client.width(), client.height() + menuBar()->sizeHint().height()), laidOutRatio);
     resize(startSize);
 }
 

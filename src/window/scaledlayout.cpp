@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -59,6 +60,20 @@ QSize ScaledLayout::clientSize(int multiple, qreal devicePixelRatio) const
 {
     const qreal factor = multiple / devicePixelRatio;
     return QSize(BlockGeometry::wholeAbove(designed.width() * factor), BlockGeometry::wholeAbove(designed.height() * factor));
+}
+
+QSize ScaledLayout::wholeInDevicePixels(QSize size, qreal devicePixelRatio)
+{
+    const auto whole = [devicePixelRatio](int length) {
+        // Ratios the desktops offer (n / 120) are whole within 120 logical pixels.
+        for (int n = length; n < length + 120; ++n) {
+            const qreal device = n * devicePixelRatio;
+            if (std::abs(device - std::round(device)) < BlockGeometry::Slack * n)
+                return n;
+        }
+        return length;
+    };
+    return QSize(whole(size.width()), whole(size.height()));
 }
 
 void ScaledLayout::apply()

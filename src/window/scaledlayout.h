@@ -26,6 +26,10 @@ public:
     int fittingMultiple(QSize available, qreal devicePixelRatio) const;
     // The client area that holds the layout at multiple m exactly.
     QSize clientSize(int multiple, qreal devicePixelRatio) const;
+    // The smallest window size, at least size, that is a whole number of device pixels each way.
+    // A Wayland compositor scales a window's buffer to its logical size at a fractional scale, and
+    // would resample (blur) any other, from the first row of the picture down.
+    static QSize wholeInDevicePixels(QSize size, qreal devicePixelRatio);
 
     // Places every control for the client area's present size and device pixel ratio.
     void apply();
