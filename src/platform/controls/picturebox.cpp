@@ -2,6 +2,7 @@
 #include "platform/controls/picturebox.h"
 
 #include "platform/drawing/directdrawer.h"
+#include "platform/drawing/framepacer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -26,6 +27,7 @@ PictureBox::PictureBox(int width, int height, QWidget *parent)
     : QWidget(parent)
     , picture(width, height, QImage::Format_RGB32)
     , drawer(new DirectDrawer(*this, picture))
+    , pacer(new FramePacer(*this))
 {
     QAccessible::removeFactory(accessibleGraphic); // installed once, however many boxes there are
     QAccessible::installFactory(accessibleGraphic);
@@ -57,9 +59,9 @@ void PictureBox::PSet(int x, int y, screen::Colour colour)
         return;
     picture.setPixel(x, y, screen::opaquePixelOf(colour));
     // The cheap path draws the pixels set until the next event processing straight into the
-    // backing store; otherwise each pixel takes a paint cycle.
+    // backing store; otherwise they take a paint cycle, at the compositor's pace where it has one.
     if (!drawer->take(x, y))
-        update(BlockGeometry(picture.size(), size(), devicePixelRatioF()).logicalRectOf(QRect(x, y, 1, 1)));
+        pacer->update(BlockGeometry(picture.size(), size(), devicePixelRatioF()).logicalRectOf(QRect(x, y, 1, 1)));
 }
 
 void PictureBox::setDirectDrawing(bool allowed)

@@ -10,6 +10,7 @@
 namespace platform {
 
 class DirectDrawer;
+class FramePacer;
 class QtRunTime;
 
 class PictureBox final : public QWidget, public screen::PictureArea
@@ -53,6 +54,7 @@ private:
     QImage picture;
     screen::Colour backColour = 0;
     DirectDrawer *drawer; // a child of the box
+    FramePacer *pacer;    // a child of the box
 };
 
 } // namespace platform
