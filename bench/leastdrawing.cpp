@@ -5,6 +5,8 @@
 #include "screen/screenlayout.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
@@ -15,14 +17,32 @@
 #include <cstdint>
 #include <vector>
 
+namespace {
+
+// A plain widget that paints the blocks asked for, in the colour of each pixel's place.
+class BlockWidget : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter(this).fillRect(event->rect(), event->rect().x() & 1 ? Qt::lightGray : Qt::black);
+    }
+};
+
+} // namespace
+
 double leastDrawingSeconds(int block)
 {
-    QWidget window;
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    BlockWidget window;
     window.resize(screen::ScreenWidth * block, screen::ScreenHeight * block);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("the window was never shown");
-    // Without an X server (offscreen) nothing is sent: what is left is the event processing.
+    if (wayland) // the picture's size in device pixels, as the viewer's is
+        window.resize(QSizeF(screen::ScreenWidth * block / window.devicePixelRatioF(), screen::ScreenHeight * block / window.devicePixelRatioF()).toSize());
+    // Without an X server (offscreen) nothing is sent: what is left is the event processing. On
+    // Wayland the plain widget shows each block through Qt's paint cycle, as widgets do.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     const auto id = static_cast<xcb_window_t>(window.winId());
@@ -40,6 +60,9 @@ double leastDrawingSeconds(int block)
                 xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, id, gc, std::uint16_t(block), std::uint16_t(block), std::int16_t(x * block),
                               std::int16_t(y * block), 0, 24, std::uint32_t(pixels.size() * 4), reinterpret_cast<const std::uint8_t *>(pixels.data()));
                 xcb_flush(connection);
+            } else if (wayland) {
+                const qreal ratio = window.devicePixelRatioF();
+                window.update(QRectF(x * block / ratio, y * block / ratio, block / ratio, block / ratio).toAlignedRect());
             }
             runtime.doEvents();
             runtime.Sleep(0);

@@ -1,5 +1,6 @@
 // The least a window can spend on drawing the bitmap at the render's pace: one event processing and
-// (on X11) one one-pixel request to the X server per pixel, with nothing read, decoded or checked.
+// (on X11) one one-pixel request to the X server per pixel, or (on Wayland) one block shown through
+// a plain widget's paint cycle, with nothing read, decoded or checked.
 #pragma once
 
 // Seconds for the bitmap's 49,152 pixels, each a block of block × block device pixels followed by
