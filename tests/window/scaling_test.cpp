@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <functional>
 
 namespace windowtest {
 namespace {
@@ -44,6 +45,21 @@ protected:
                     ADD_FAILURE() << "device pixel " << x << "," << y << " at m = " << m << ", ratio " << ratio();
             }
         EXPECT_EQ(wrong, 0);
+    }
+
+    // Draws a.scr, calling change at the yields given, one in the bitmap pass and one in the colour pass.
+    void drawChangingAt(int inBitmap, int inColours, const std::function<void(bool colourPass)> &change)
+    {
+        int yields = 0;
+        QTimer during;
+        QObject::connect(&during, &QTimer::timeout, [&] {
+            if (++yields == inBitmap || yields == inColours)
+                change(yields == inColours);
+        });
+        during.start(0);
+        selectFile("a.scr");
+        during.stop();
+        ASSERT_GT(yields, inColours);
     }
 
     // Moves the window onto the screen given, as a user drags it there, and lets it settle.
@@ -120,19 +136,9 @@ TEST_F(Scaling, AResizeDuringARenderKeepsWhatWasDrawnAndTheRenderGoesOn)
     dir.write("a.scr", screen);
     Dir1()->setPath(q(dir.path()));
     ScaledLayout sizes(nullptr, QSize(402, 286));
-    int yields = 0;
-    QTimer during;
-    QObject::connect(&during, &QTimer::timeout, [&] {
-        ++yields;
-        if (yields == 20000) // in the bitmap pass
-            window.resize(sizes.clientSize(3, ratio()) + QSize(0, window.menuBar()->height()));
-        if (yields == 49152 + 100) // in the colour pass
-            window.resize(sizes.clientSize(2, ratio()) + QSize(0, window.menuBar()->height()));
+    drawChangingAt(20000, 49152 + 100, [&](bool colourPass) { // once in each pass
+        window.resize(sizes.clientSize(colourPass ? 2 : 3, ratio()) + QSize(0, window.menuBar()->height()));
     });
-    during.start(0);
-    selectFile("a.scr");
-    during.stop();
-    ASSERT_GT(yields, 49152 + 100);
     expectBlocks(testsupport::decodeScreen(screen), 2);
     EXPECT_EQ(picture(), testsupport::decodeScreen(screen));
 }
@@ -149,16 +155,7 @@ TEST_F(Scaling, TheLayoutFollowsTheDevicePixelRatioOfEveryScreenTheWindowMovesTo
     ScaledLayout sizes(nullptr, QSize(402, 286));
 
     // Moved while it is drawn, in each pass: what was drawn stays and the drawing goes on.
-    int yields = 0;
-    QTimer during;
-    QObject::connect(&during, &QTimer::timeout, [&] {
-        if (++yields == 20000 || yields == 49152 + 100)
-            moveTo(screens.at(yields == 20000 ? 1 : 2));
-    });
-    during.start(0);
-    selectFile("a.scr");
-    during.stop();
-    ASSERT_GT(yields, 49152 + 100);
+    drawChangingAt(20000, 49152 + 100, [&](bool colourPass) { moveTo(screens.at(colourPass ? 2 : 1)); });
     EXPECT_EQ(picture(), expected);
 
     // At its own size it follows the start rule on every screen; resized by its user, it keeps
