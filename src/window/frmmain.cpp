@@ -308,8 +308,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 void frmMain::sizeForStart()
 {
     laidOutRatio = devicePixelRatioF();
-    const QSize client = scaling.clientSize(ScaledLayout::startMultiple(laidOutRatio), laidOutRatio);
-    startSize = ScaledLayout::wholeInDevicePixels(QSize(client.width(), client.height() + menuBar()->sizeHint().height()), laidOutRatio);
+    const QSize area = scaling.clientSize(ScaledLayout::startMultiple(laidOutRatio), laidOutRatio);
+    startSize = ScaledLayout::wholeInDevicePixels(QSize(area.width(), area.height() + menuBar()->sizeHint().height()), laidOutRatio);
     resize(startSize);
 }
 
