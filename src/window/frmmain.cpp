@@ -52,7 +52,7 @@ frmMain::frmMain()
     client->setAutoFillBackground(true);
     // The window opens at the smallest scale at which the picture is at least its designed size
     // in whole device pixels per pixel; resizing it later picks the largest that fits.
-    sizeForStart();
+    scaling.sizeForStart(menuBar()->sizeHint().height());
     client->installEventFilter(this);
 
     client->setObjectName(QStringLiteral("client"));
@@ -290,11 +290,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     // A new size or a screen with another device pixel ratio scales the layout anew.
     if (watched == client && (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
-        followSizeAndRatio();
+        scaling.apply();
     // Some platforms change the ratio of a shown window with no event of its own (Qt 6.4 on
-    // Wayland): the paint that follows is the first to see it. The window is resized after it.
-    if (watched == client && event->type() == QEvent::Paint && client->devicePixelRatioF() != laidOutRatio)
-        QMetaObject::invokeMethod(this, &frmMain::followSizeAndRatio, Qt::QueuedConnection);
+    // Wayland): the paint that follows is the first to see it. The window is laid out after it.
+    if (watched == client && event->type() == QEvent::Paint && scaling.ratioChanged())
+        QMetaObject::invokeMethod(this, [this] { scaling.apply(); }, Qt::QueuedConnection);
     // The installed icon when the desktop's theme has it, else the one built into the program.
     // Looking it up in the theme takes a good part of start-up, so it waits for the first frame.
     if (watched == client && event->type() == QEvent::Paint && windowIcon().isNull()) {
@@ -303,25 +303,6 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         });
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void frmMain::sizeForStart()
-{
-    laidOutRatio = devicePixelRatioF();
-    const QSize area = scaling.clientSize(ScaledLayout::startMultiple(laidOutRatio), laidOutRatio);
-    startSize = ScaledLayout::wholeInDevicePixels(QSize(area.width(), area.height() + menuBar()->sizeHint().height()), laidOutRatio);
-    resize(startSize);
-}
-
-void frmMain::followSizeAndRatio()
-{
-    if (devicePixelRatioF() != laidOutRatio) {
-        const bool ownSize = size() == startSize && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-        laidOutRatio = devicePixelRatioF();
-        if (ownSize)
-            sizeForStart();
-    }
-    scaling.apply();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -63,12 +63,6 @@ private:
     void describePicture(const QString &pattern);
     // Moves the keyboard focus into the shown panel.
     void focusNavigator();
-    // Sizes the window by the start rule for the present device pixel ratio.
-    void sizeForStart();
-    // Lays the window out anew for its size and device pixel ratio. When the ratio has changed
-    // (the compositor told it late, the output's scale changed, the window moved to another
-    // screen), a window still at the size the start rule gave it follows the rule anew.
-    void followSizeAndRatio();
     // Runs an event procedure: a run-time error goes to onError, any other failure to endWithFault.
     template <typename Handler, typename OnError> void handle(Handler &&handler, OnError &&onError);
     // A failure that is not about the chosen file: the report, then the program ends.
@@ -88,8 +82,6 @@ private:
     QString filePath; // the full path of the last file selected
 
     ScaledLayout scaling;
-    qreal laidOutRatio = 0; // the device pixel ratio the layout was last made for
-    QSize startSize;        // the window's size by the start rule for that ratio
     platform::QtRunTime runtime;
     screen::ScreenRenderer render;
     screen::Colour backColour = 0;

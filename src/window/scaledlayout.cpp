@@ -76,8 +76,29 @@ QSize ScaledLayout::wholeInDevicePixels(QSize size, qreal devicePixelRatio)
     return QSize(whole(size.width()), whole(size.height()));
 }
 
+void ScaledLayout::sizeForStart(int aboveClient)
+{
+    above = aboveClient;
+    laidOutRatio = client->devicePixelRatioF();
+    const QSize area = clientSize(startMultiple(laidOutRatio), laidOutRatio);
+    startSize = wholeInDevicePixels(QSize(area.width(), area.height() + above), laidOutRatio);
+    client->window()->resize(startSize);
+}
+
+bool ScaledLayout::ratioChanged() const
+{
+    return client->devicePixelRatioF() != laidOutRatio;
+}
+
 void ScaledLayout::apply()
 {
+    if (ratioChanged()) {
+        const QWidget *window = client->window();
+        const bool ownSize = window->size() == startSize && !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+        laidOutRatio = client->devicePixelRatioF();
+        if (ownSize)
+            sizeForStart(above);
+    }
     const qreal ratio = client->devicePixelRatioF();
     const qreal factor = fittingMultiple(client->size(), ratio) / ratio;
     const QPointF margin((client->width() - designed.width() * factor) / 2, (client->height() - designed.height() * factor) / 2);

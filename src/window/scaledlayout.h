@@ -31,8 +31,16 @@ public:
     // would resample (blur) any other, from the first row of the picture down.
     static QSize wholeInDevicePixels(QSize size, qreal devicePixelRatio);
 
-    // Places every control for the client area's present size and device pixel ratio.
+    // Sizes the client's window by the start rule for the present device pixel ratio; above holds
+    // what lies over the client area in the window (the menu bar).
+    void sizeForStart(int above);
+    // Places every control for the client area's present size and device pixel ratio. When the
+    // ratio has changed since the layout was last made (the compositor told it late, the output's
+    // scale changed, the window moved to another screen), a window still at its start size first
+    // takes the start size for the new ratio.
     void apply();
+    // Whether the device pixel ratio has changed since the layout was last made.
+    bool ratioChanged() const;
 
 private:
     struct Placement
@@ -45,4 +53,7 @@ private:
     QWidget *client;
     QSize designed;
     QList<Placement> placements;
+    qreal laidOutRatio = 0; // the device pixel ratio the layout was last made for
+    QSize startSize;        // the window's size by the start rule for that ratio
+    int above = 0;
 };
