@@ -160,7 +160,7 @@ void frmMain::File1_Click()
         do {
             if (!openScreenFile())
                 return;
-            frameNavigator->setVisible(false);
+            ScaledLayout::hide(frameNavigator);
             describePicture(tr("Being drawn: %1"));
             outcome = render.ShowScreen();
             describePicture(tr("Shows %1"));

@@ -12,17 +12,21 @@ namespace {
 
 using platform::BlockGeometry;
 
-// The rectangle between the scaled edges of designed, each edge rounded to the nearest pixel,
-// or outwards.
-QRect scaled(QRect designed, qreal factor, QPointF margin, bool outward)
+// The rectangle between the scaled edges of designed, each edge rounded to the nearest pixel; or
+// outwards, for a picture. A picture starts on the device pixel nearest its box's corner, which at
+// a fractional ratio may lie half a device pixel further on than the box's edge: there the box
+// spares half a device pixel more on each side.
+QRect scaled(QRect designed, qreal factor, QPointF margin, bool outward, qreal devicePixelRatio)
 {
     const qreal left = margin.x() + factor * designed.x();
     const qreal top = margin.y() + factor * designed.y();
     const qreal right = margin.x() + factor * (designed.x() + designed.width());
     const qreal bottom = margin.y() + factor * (designed.y() + designed.height());
     if (outward) {
-        const int l = BlockGeometry::wholeBelow(left), t = BlockGeometry::wholeBelow(top);
-        return QRect(l, t, BlockGeometry::wholeAbove(right) - l, BlockGeometry::wholeAbove(bottom) - t);
+        const bool whole = BlockGeometry::wholeBelow(devicePixelRatio) == BlockGeometry::wholeAbove(devicePixelRatio);
+        const qreal spare = whole ? 0 : 0.5 / devicePixelRatio;
+        const int l = BlockGeometry::wholeBelow(left - spare), t = BlockGeometry::wholeBelow(top - spare);
+        return QRect(l, t, BlockGeometry::wholeAbove(right + spare) - l, BlockGeometry::wholeAbove(bottom + spare) - t);
     }
     const int l = qRound(left), t = qRound(top);
     return QRect(l, t, qRound(right) - l, qRound(bottom) - t);
@@ -81,8 +85,17 @@ void ScaledLayout::sizeForStart(int aboveClient)
     above = aboveClient;
     laidOutRatio = client->devicePixelRatioF();
     const QSize area = clientSize(startMultiple(laidOutRatio), laidOutRatio);
-    startSize = wholeInDevicePixels(QSize(area.width(), area.height() + above), laidOutRatio);
+    const QSize startSize = wholeInDevicePixels(QSize(area.width(), area.height() + above), laidOutRatio);
+    ownSizes.removeOne(startSize);
+    ownSizes.append(startSize);
     client->window()->resize(startSize);
+}
+
+void ScaledLayout::hide(QWidget *control)
+{
+    control->setVisible(false);
+    if (QWidget *parent = control->parentWidget())
+        parent->update(control->geometry().adjusted(-1, -1, 1, 1));
 }
 
 bool ScaledLayout::ratioChanged() const
@@ -90,20 +103,21 @@ bool ScaledLayout::ratioChanged() const
     return client->devicePixelRatioF() != laidOutRatio;
 }
 
+bool ScaledLayout::atOwnSize() const
+{
+    const QWidget *window = client->window();
+    return ownSizes.contains(window->size()) && !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
 void ScaledLayout::apply()
 {
-    if (ratioChanged()) {
-        const QWidget *window = client->window();
-        const bool ownSize = window->size() == startSize && !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-        laidOutRatio = client->devicePixelRatioF();
-        if (ownSize)
-            sizeForStart(above);
-    }
-    const qreal ratio = client->devicePixelRatioF();
-    const qreal factor = fittingMultiple(client->size(), ratio) / ratio;
+    if (atOwnSize() && (ratioChanged() || client->window()->size() != ownSizes.last()))
+        sizeForStart(above);
+    laidOutRatio = client->devicePixelRatioF();
+    const qreal factor = fittingMultiple(client->size(), laidOutRatio) / laidOutRatio;
     const QPointF margin((client->width() - designed.width() * factor) / 2, (client->height() - designed.height() * factor) / 2);
     for (const Placement &p : std::as_const(placements)) {
         const bool onClient = p.control->parentWidget() == client;
-        p.control->setGeometry(scaled(p.designed, factor, onClient ? margin : QPointF(), p.outward));
+        p.control->setGeometry(scaled(p.designed, factor, onClient ? margin : QPointF(), p.outward, laidOutRatio));
     }
 }

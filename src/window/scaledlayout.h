@@ -34,11 +34,14 @@ public:
     // Sizes the client's window by the start rule for the present device pixel ratio; above holds
     // what lies over the client area in the window (the menu bar).
     void sizeForStart(int above);
-    // Places every control for the client area's present size and device pixel ratio. When the
-    // ratio has changed since the layout was last made (the compositor told it late, the output's
-    // scale changed, the window moved to another screen), a window still at its start size first
-    // takes the start size for the new ratio.
+    // Places every control for the client area's present size and device pixel ratio. A window
+    // at its own size first takes the start size for the present ratio: the ratio may have changed
+    // since (the compositor told it late, the output's scale changed, the window moved to another
+    // screen), or a compositor may have handed back a start size it had before.
     void apply();
+    // Hides control and repaints every device pixel it covered: at a fractional ratio its edges
+    // lie inside device pixels that the repaint of its rectangle alone would leave as they were.
+    static void hide(QWidget *control);
     // Whether the device pixel ratio has changed since the layout was last made.
     bool ratioChanged() const;
 
@@ -50,10 +53,17 @@ private:
         bool outward;
     };
 
+    // Whether the user has left the window at its own size: it is neither maximised nor full
+    // screen, and its size is one the layout asked for. A Wayland compositor may answer a new
+    // start size with the one it knew before (mutter does, when it activates a window whose
+    // ratio arrived after its first frame); that is no choice of the user's. A user's resize,
+    // maximising or tiling gives a size of their own, and then the largest multiple that fits holds.
+    bool atOwnSize() const;
+
     QWidget *client;
     QSize designed;
     QList<Placement> placements;
     qreal laidOutRatio = 0; // the device pixel ratio the layout was last made for
-    QSize startSize;        // the window's size by the start rule for that ratio
+    QList<QSize> ownSizes;  // every size the start rule gave the window, the present one last
     int above = 0;
 };

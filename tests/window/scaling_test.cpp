@@ -175,5 +175,23 @@ TEST_F(Scaling, TheLayoutFollowsTheDevicePixelRatioOfEveryScreenTheWindowMovesTo
     }
 }
 
+// A compositor that answers the start size for the new ratio with the one the window had before
+// (GNOME Shell does, when the ratio arrives after the first frame) has not resized it for the user.
+TEST_F(Scaling, AnEarlierStartSizeHandedBackIsNoResizeOfTheUsersOnEveryScreen)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        GTEST_SKIP() << "one screen; the offscreen platform's configuration window/screens.json has several";
+    moveTo(screens.at(0));
+    const QSize before = window.size();
+    moveTo(screens.at(2));
+    const QSize start = window.size();
+    ASSERT_NE(start, before);
+    window.resize(before);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.size(), start);
+    EXPECT_EQ(pb()->blocks().multiple(), 2);
+}
+
 } // namespace
 } // namespace windowtest
