@@ -1,57 +1,68 @@
 // The real program as a client of a Wayland compositor that composites (run under
-// tools/swaysession), chosen with the keyboard as a user does, its picture read back from the
-// compositor's own output (grim): every Spectrum pixel an exact m × m block of device pixels.
+// tools/waylandsession, sway or GNOME Shell), chosen with the keyboard as a user does, its picture
+// read back from the compositor's own output: every Spectrum pixel an exact m × m block of device pixels.
 // Usage: wayland_e2e_tests M [SCALE M]: the m the picture is first shown with, and optionally a
 // scale the output changes to during the drawing and the m the picture then ends with.
 #include "e2e/harness.h"
 #include "support/tempdir.h"
 
+#include <QImage>
+
 #include <cstdio>
+#include <utility>
 
 namespace e2e {
 namespace {
 
-constexpr int OutputWidth = 1920, OutputHeight = 1080;
 int expectedM = 0, mAfter = 0;
 std::string scaleWhileDrawn;
+const testsupport::Rgb Grey { 220, 220, 220 };
 
-// The output as the compositor composed it, read with grim: three bytes a pixel, red, green and
-// blue, row by row; empty if grim gave no whole output.
-std::string output()
+// The output as the compositor composed it, in device pixels; null if it gave none.
+QImage output(const std::string &file)
 {
-    std::string ppm; // binary: read whole, not line by line
-    if (FILE *grim = ::popen("grim -t ppm - 2>/dev/null", "r")) {
-        char buffer[65536];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, grim)) > 0;)
-            ppm.append(buffer, got);
-        ::pclose(grim);
-    }
-    const std::string header = "P6\n" + std::to_string(OutputWidth) + " " + std::to_string(OutputHeight) + "\n255\n";
-    if (ppm.size() != header.size() + std::size_t(OutputWidth) * OutputHeight * 3 || !ppm.starts_with(header))
-        return {};
-    return ppm.substr(header.size());
+    run(std::string(TARNVEL_WAYLANDSESSION) + " screenshot '" + file + "'");
+    return QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB888);
 }
 
-// Whether the output shows the picture as m × m blocks, with nothing blended at its edges: the
-// light grey around it is exact too.
-bool showsExactly(const std::string &output, const std::vector<testsupport::Rgb> &picture, int m)
+testsupport::Rgb at(const QImage &image, int x, int y)
 {
-    const testsupport::Rgb grey { 220, 220, 220 };
-    if (output.empty())
-        return false;
-    const auto at = [&](int x, int y) {
-        const std::size_t i = (std::size_t(y) * OutputWidth + std::size_t(x)) * 3;
-        return testsupport::Rgb { std::uint8_t(output[i]), std::uint8_t(output[i + 1]), std::uint8_t(output[i + 2]) };
+    const uchar *pixel = image.constScanLine(y) + 3 * x;
+    return { pixel[0], pixel[1], pixel[2] };
+}
+
+// The top-left device pixel of the window's light grey client area, if the output shows one: the
+// first pixel that begins a square of it (a single pixel of that grey may be part of a text).
+std::optional<std::pair<int, int>> clientCorner(const QImage &image)
+{
+    constexpr int Side = 16;
+    const auto square = [&](int left, int top) {
+        for (int y = top; y < top + Side; ++y)
+            for (int x = left; x < left + Side; ++x)
+                if (at(image, x, y) != Grey)
+                    return false;
+        return true;
     };
-    for (int top = 1; top + 192 * m < OutputHeight; ++top)
-        for (int left = 1; left + 256 * m < OutputWidth; ++left) {
-            if (at(left, top) != picture[0] || at(left - 1, top) != grey || at(left, top - 1) != grey)
+    for (int y = 0; y + Side <= image.height(); ++y)
+        for (int x = 0; x + Side <= image.width(); ++x)
+            if (at(image, x, y) == Grey && square(x, y))
+                return std::pair(x, y);
+    return std::nullopt;
+}
+
+// Whether the output shows the picture as m × m blocks, with nothing blended or left over at its
+// edges: the light grey around it is exact too.
+bool showsExactly(const QImage &image, const std::vector<testsupport::Rgb> &picture, int m)
+{
+    for (int top = 1; top + 192 * m < image.height(); ++top)
+        for (int left = 1; left + 256 * m < image.width(); ++left) {
+            if (at(image, left, top) != picture[0] || at(image, left - 1, top) != Grey || at(image, left, top - 1) != Grey)
                 continue;
             bool exact = true;
             for (int y = -1; exact && y <= 192 * m; ++y)
                 for (int x = -1; exact && x <= 256 * m; ++x) {
                     const bool inside = x >= 0 && y >= 0 && x < 256 * m && y < 192 * m;
-                    exact = at(left + x, top + y) == (inside ? picture[std::size_t(y / m) * 256 + std::size_t(x / m)] : grey);
+                    exact = at(image, left + x, top + y) == (inside ? picture[std::size_t(y / m) * 256 + std::size_t(x / m)] : Grey);
                 }
             if (exact)
                 return true;
@@ -61,19 +72,30 @@ bool showsExactly(const std::string &output, const std::vector<testsupport::Rgb>
 
 TEST(Wayland, ThePictureIsExactBlocksOfDevicePixelsAsTheCompositorShowsIt)
 {
-    testsupport::TempDir dir;
+    testsupport::TempDir dir, shots; // the screenshots apart, so that the file list shows the screen alone
     const std::vector<std::uint8_t> screen = testsupport::patternedScreen(5);
     dir.write("a.scr", screen);
+    const std::string shot = shots.path() + "/output.png";
     Program program(dir.path(), {}, { { "QT_QPA_PLATFORM", "wayland" } });
 
-    // The keyboard chooses the file, whichever list has it first: End in the file list draws it;
-    // in the directory list it only moves, and Tab then End reach the file list.
-    run("wtype -s 1500 -k End -s 300 -k Tab -s 300 -k End -s 300");
+    // Once the window is shown, a click on its client area gives it the keyboard, and the keyboard
+    // chooses the file, whichever list has it first: End in the file list draws it; in the
+    // directory list it only moves, and Tab then End reach the file list.
+    // The window is taken where it stays: a compositor may move it once it has its start size.
+    std::optional<std::pair<int, int>> corner, before;
+    ASSERT_TRUE(waitUntil([&] {
+        before = std::exchange(corner, clientCorner(output(shot)));
+        return corner && corner == before;
+    }, 60s)) << "no window shown";
+    const std::string session = TARNVEL_WAYLANDSESSION;
+    // The click lands clear of the window's edges, where the compositor takes the pointer for resizing.
+    run(session + " focus " + std::to_string(corner->first + 24) + " " + std::to_string(corner->second + 12));
+    run(session + " keys End Tab End");
     if (!scaleWhileDrawn.empty())
-        run("swaymsg output HEADLESS-1 scale " + scaleWhileDrawn + " >/dev/null");
+        run(session + " scale " + scaleWhileDrawn);
     const std::vector<testsupport::Rgb> picture = testsupport::decodeScreen(screen);
     const int m = scaleWhileDrawn.empty() ? expectedM : mAfter;
-    EXPECT_TRUE(waitUntil([&] { return showsExactly(output(), picture, m); }, 120s)) << "not exact " << m << " × " << m << " blocks";
+    EXPECT_TRUE(waitUntil([&] { return showsExactly(output(shot), picture, m); }, 120s)) << "not exact " << m << " × " << m << " blocks";
     EXPECT_FALSE(program.waitForExit(0s)) << "the program ended";
 }
 
