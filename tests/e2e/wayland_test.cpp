@@ -50,17 +50,19 @@ std::optional<std::pair<int, int>> clientCorner(const QImage &image)
     return std::nullopt;
 }
 
-// Whether the output shows the picture as m × m blocks, with nothing blended or left over at its
-// edges: the light grey around it is exact too.
+// Whether the output shows the picture as m × m blocks, with nothing blended or left over around
+// it: the light grey is exact too, as far out as the navigator's frame lay when it was shown (33
+// picture pixels at the most), so that no line of that frame stays.
 bool showsExactly(const QImage &image, const std::vector<testsupport::Rgb> &picture, int m)
 {
-    for (int top = 1; top + 192 * m < image.height(); ++top)
-        for (int left = 1; left + 256 * m < image.width(); ++left) {
+    const int band = 34 * m;
+    for (int top = band; top + 192 * m + band < image.height(); ++top)
+        for (int left = band; left + 256 * m + band < image.width(); ++left) {
             if (at(image, left, top) != picture[0] || at(image, left - 1, top) != Grey || at(image, left, top - 1) != Grey)
                 continue;
             bool exact = true;
-            for (int y = -1; exact && y <= 192 * m; ++y)
-                for (int x = -1; exact && x <= 256 * m; ++x) {
+            for (int y = -band; exact && y < 192 * m + band; ++y)
+                for (int x = -band; exact && x < 256 * m + band; ++x) {
                     const bool inside = x >= 0 && y >= 0 && x < 256 * m && y < 192 * m;
                     exact = at(image, left + x, top + y) == (inside ? picture[std::size_t(y / m) * 256 + std::size_t(x / m)] : Grey);
                 }
