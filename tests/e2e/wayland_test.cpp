@@ -17,11 +17,12 @@ namespace {
 int expectedM = 0, mAfter = 0;
 std::string scaleWhileDrawn;
 const testsupport::Rgb Grey { 220, 220, 220 };
+const std::string session = TARNVEL_WAYLANDSESSION;
 
 // The output as the compositor composed it, in device pixels; null if it gave none.
 QImage output(const std::string &file)
 {
-    run(std::string(TARNVEL_WAYLANDSESSION) + " screenshot '" + file + "'");
+    run(session + " screenshot '" + file + "'");
     return QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB888);
 }
 
@@ -82,14 +83,13 @@ TEST(Wayland, ThePictureIsExactBlocksOfDevicePixelsAsTheCompositorShowsIt)
 
     // Once the window is shown, a click on its client area gives it the keyboard, and the keyboard
     // chooses the file, whichever list has it first: End in the file list draws it; in the
-    // directory list it only moves, and Tab then End reach the file list.
-    // The window is taken where it stays: a compositor may move it once it has its start size.
+    // directory list it only moves, and Tab then End reach the file list. The window is taken
+    // where it stays: a compositor may move it once it has its start size.
     std::optional<std::pair<int, int>> corner, before;
     ASSERT_TRUE(waitUntil([&] {
         before = std::exchange(corner, clientCorner(output(shot)));
         return corner && corner == before;
     }, 60s)) << "no window shown";
-    const std::string session = TARNVEL_WAYLANDSESSION;
     // The click lands clear of the window's edges, where the compositor takes the pointer for resizing.
     run(session + " focus " + std::to_string(corner->first + 24) + " " + std::to_string(corner->second + 12));
     run(session + " keys End Tab End");
