@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -228,6 +229,8 @@ TEST_P(Palette, InkAndPaperNormalAndBright)
     EXPECT_EQ(r.renderer.pixels(17, 3).level, 200);
 }
 
+constexpr const char *colourNames[] = { "black", "blue", "red", "magenta", "green", "cyan", "yellow", "white" };
+
 INSTANTIATE_TEST_SUITE_P(AllColours, Palette,
                          ::testing::Values(PaletteCase { 0, { 0, 0, 0 }, { 0, 0, 0 } },
                                            PaletteCase { 1, { 0, 0, 200 }, { 0, 0, 255 } },
@@ -236,7 +239,8 @@ INSTANTIATE_TEST_SUITE_P(AllColours, Palette,
                                            PaletteCase { 4, { 0, 200, 0 }, { 0, 255, 0 } },
                                            PaletteCase { 5, { 0, 200, 200 }, { 0, 255, 255 } },
                                            PaletteCase { 6, { 200, 200, 0 }, { 255, 255, 0 } },
-                                           PaletteCase { 7, { 200, 200, 200 }, { 255, 255, 255 } }));
+                                           PaletteCase { 7, { 200, 200, 200 }, { 255, 255, 255 } }),
+                         [](const auto &info) { return std::string(colourNames[info.param.colour]); });
 
 // Whole screens: what is drawn equals the independent decode.
 struct FileCase

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace {
 
 struct MountCase
@@ -34,7 +37,20 @@ INSTANTIATE_TEST_SUITE_P(Table, Mounts,
                                            MountCase { "/run/user/1000", "tmpfs", "tmpfs", false },
                                            MountCase { "/tmp", "tmpfs", "tmpfs", false },
                                            MountCase { "/snap/core/1", "/dev/loop0", "squashfs", false },
-                                           MountCase { "/boot/efi", "/dev/sda3", "vfat", false }));
+                                           MountCase { "/boot/efi", "/dev/sda3", "vfat", false }),
+                         [](const auto &info) { // "ext4OnHome", "tmpfsOnRunUser1000"
+                             std::string name = std::string(info.param.type) + "On";
+                             bool wordStart = true;
+                             for (const char *c = info.param.root; *c; ++c) {
+                                 if (!std::isalnum(static_cast<unsigned char>(*c)))
+                                     wordStart = true;
+                                 else {
+                                     name += wordStart ? static_cast<char>(std::toupper(static_cast<unsigned char>(*c))) : *c;
+                                     wordStart = false;
+                                 }
+                             }
+                             return info.param.root == std::string("/") ? name + "Root" : name;
+                         });
 
 QList<platform::MountedDrive> drives(const QStringList &roots)
 {
