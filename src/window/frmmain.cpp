@@ -14,15 +14,13 @@
 #include "window/browser.h"
 #include "window/designedlayout.h"
 #include "window/errorreport.h"
+#include "window/filedrop.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QTimer>
 
 #include <exception>
@@ -84,9 +82,9 @@ frmMain::frmMain()
     setTabOrder(Drive1, Dir1);
     setTabOrder(Dir1, File1);
 
-    setAcceptDrops(true);
     // With the panel hidden, keys and the wheel over the picture step through the file list.
     new Browser(File1, frameNavigator, this, pb);
+    auto *drop = new FileDrop(this, Drive1, Dir1, File1);
     pb->drawBeforeEventsOf(runtime);
 
     connect(open, &QAction::triggered, this, &frmMain::open_Click);
@@ -95,6 +93,8 @@ frmMain::frmMain()
     // A folder that cannot be opened is reported like a file that cannot, and the program goes on.
     connect(Dir1, &platform::DirListBox::OpenFailed, this, [this](const platform::RunTimeError &error) { showErrorReport(this, error); });
     connect(File1, &platform::FileListBox::Click, this, &frmMain::File1_Click);
+    connect(drop, &FileDrop::Chosen, this, &frmMain::File1_Click);
+    connect(drop, &FileDrop::Opened, this, &frmMain::open_Click);
 
     focusNavigator();
 }
@@ -229,53 +229,6 @@ void frmMain::endWithError(const platform::RunTimeError &error)
     QCoreApplication::exit(EXIT_FAILURE);
 }
 
-void frmMain::dragEnterEvent(QDragEnterEvent *event)
-{
-    dragMoveEvent(event);
-}
-
-void frmMain::dragMoveEvent(QDragMoveEvent *event)
-{
-    // Only local files and directories are taken; anything else (text, remote addresses) is
-    // refused, and the cursor says so.
-    if (!platform::firstLocalPath(event->mimeData()->urls()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void frmMain::dropEvent(QDropEvent *event)
-{
-    const QString path = platform::firstLocalPath(event->mimeData()->urls());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    handle([&] {
-        if (platform::isDirectory(path)) {
-            navigateTo(path);
-            open_Click();
-            return;
-        }
-        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-        navigateTo(slash == 0 ? QStringLiteral("/") : path.left(slash));
-        // The rest of a large directory may still be being read: the file is chosen once it is listed.
-        File1->whenListed([this, name = path.mid(slash + 1)] {
-            if (File1->selectName(name))
-                File1_Click();
-            else
-                open_Click(); // not listed (a hidden file, or gone): the panel shows where it was
-        });
-    }, [this](const platform::RunTimeError &error) {
-        // The directory cannot be entered: the lists stay where they are, and the report says why.
-        showErrorReport(this, error);
-    });
-}
-
-void frmMain::navigateTo(const QString &directory)
-{
-    Drive1->selectDriveHolding(directory); // Drive1_Change moves the other lists to that drive
-    Dir1->setPath(directory);              // Dir1_Change moves the file list there
-    File1->setPath(directory);             // and re-reads it when the directory was already shown
-}
-
 bool frmMain::event(QEvent *event)
 {
     // A control's own handler failed in a way no choice of the user's explains.
@@ -288,13 +241,6 @@ bool frmMain::event(QEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    // A new size or a screen with another device pixel ratio scales the layout anew.
-    if (watched == client && (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
-        scaling.apply();
-    // Some platforms change the ratio of a shown window with no event of its own (Qt 6.4 on
-    // Wayland): the paint that follows is the first to see it. The window is laid out after it.
-    if (watched == client && event->type() == QEvent::Paint && scaling.ratioChanged())
-        QMetaObject::invokeMethod(this, [this] { scaling.apply(); }, Qt::QueuedConnection);
     // The installed icon when the desktop's theme has it, else the one built into the program.
     // Looking it up in the theme takes a good part of start-up, so it waits for the first frame.
     if (watched == client && event->type() == QEvent::Paint && windowIcon().isNull()) {

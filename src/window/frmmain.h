@@ -41,10 +41,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // A local file dropped on the window is chosen as in the navigator; a directory is opened in it.
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void open_Click();
@@ -57,8 +53,6 @@ private:
     bool composeFilePath();
     // Opens filePath as file number 1; on failure shows the report and returns false.
     bool openScreenFile();
-    // Moves the three lists to directory, as a user choosing its drive and then opening it does.
-    void navigateTo(const QString &directory);
     // Tells assistive technology what the picture shows: pattern with the file's name for %1.
     void describePicture(const QString &pattern);
     // Moves the keyboard focus into the shown panel.

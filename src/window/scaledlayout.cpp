@@ -3,6 +3,7 @@
 
 #include "platform/drawing/blockgeometry.h"
 
+#include <QEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -38,6 +39,20 @@ ScaledLayout::ScaledLayout(QWidget *client, QSize designed)
     : client(client)
     , designed(designed)
 {
+    if (client)
+        client->installEventFilter(this);
+}
+
+bool ScaledLayout::eventFilter(QObject *watched, QEvent *event)
+{
+    // A new size or a screen with another device pixel ratio scales the layout anew.
+    if (watched == client && (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
+        apply();
+    // Some platforms change the ratio of a shown window with no event of its own (Qt 6.4 on
+    // Wayland): the paint that follows is the first to see it. The window is laid out after it.
+    if (watched == client && event->type() == QEvent::Paint && ratioChanged())
+        QMetaObject::invokeMethod(this, [this] { apply(); }, Qt::QueuedConnection);
+    return false;
 }
 
 void ScaledLayout::add(QWidget *control, QRect designedRect)

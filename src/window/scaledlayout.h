@@ -2,15 +2,19 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QRect>
 #include <QSize>
 
 class QWidget;
 
-class ScaledLayout
+class ScaledLayout : public QObject
 {
+    Q_OBJECT
+
 public:
-    // designed is the client area as designed.
+    // designed is the client area as designed. The layout follows the client's size and device
+    // pixel ratio from then on.
     ScaledLayout(QWidget *client, QSize designed);
 
     // Places control at designed (relative to its parent) times the scale. A control whose parent
@@ -44,6 +48,9 @@ public:
     static void hide(QWidget *control);
     // Whether the device pixel ratio has changed since the layout was last made.
     bool ratioChanged() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Placement
