@@ -76,6 +76,9 @@ const Language Sessions[] = {
       { "Se ha producido el error '75' en tiempo de ejecución:", "Error de acceso a la ruta o al archivo", "(No es un archivo normal)",
         "sino un dispositivo, una tubería o un socket: elija un archivo." },
       { "Se ha producido el error '53' en tiempo de ejecución:", "No se encontró el archivo", "El archivo ya no existe" }, false },
+    { "de_DE.UTF-8", "1.25", { "Bild", "Ordner", "Dateien" },
+      { "Laufzeitfehler '75':", "Fehler beim Zugriff auf Pfad/Datei", "(Keine reguläre Datei)", "ein Gerät, eine Pipe oder ein Socket: Wählen Sie stattdessen eine Datei." },
+      { "Laufzeitfehler '53':", "Datei nicht gefunden", "Die Datei existiert nicht mehr" }, false },
 };
 
 class Languages : public ::testing::TestWithParam<Language>

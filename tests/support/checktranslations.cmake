@@ -1,7 +1,9 @@
 # Fails when a translation is not finished: a text of the code that a language lacks or has left
 # unfinished, or a translated text that the code no longer has. lupdate reads the code into copies
 # of the translation files, so the files themselves stay as they are.
-#   cmake -DLUPDATE=lupdate -DSOURCE_LIST=file -DTS_FILES="a.ts;b.ts" -DOPTIONS="..." -DOUT=dir -P checktranslations.cmake
+# The desktop entry and the metainfo must carry every language of those files.
+#   cmake -DLUPDATE=lupdate -DSOURCE_LIST=file -DTS_FILES="a.ts;b.ts" -DOPTIONS="..." -DDESKTOP=file -DMETAINFO=file
+#         -DOUT=dir -P checktranslations.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
@@ -18,6 +20,24 @@ foreach(ts IN LISTS TS_FILES)
       set(source "${CMAKE_MATCH_1}")
     elseif(line MATCHES "type=\"([a-z]+)\"")
       list(APPEND unfinished "${name}: ${CMAKE_MATCH_1}: ${source}")
+    endif()
+  endforeach()
+endforeach()
+# The menu entry and the metainfo speak every language shipped too.
+file(READ ${DESKTOP} desktop)
+file(READ ${METAINFO} metainfo)
+foreach(ts IN LISTS TS_FILES)
+  string(REGEX REPLACE ".*tarnvel_(.+)\\.ts$" "\\1" language "${ts}")
+  foreach(key GenericName Comment Keywords)
+    string(FIND "${desktop}" "\n${key}[${language}]=" at)
+    if(at EQUAL -1)
+      list(APPEND unfinished "desktop entry: ${key}[${language}]")
+    endif()
+  endforeach()
+  foreach(element summary p)
+    string(FIND "${metainfo}" "<${element} xml:lang=\"${language}\">" at)
+    if(at EQUAL -1)
+      list(APPEND unfinished "metainfo: <${element} xml:lang=\"${language}\">")
     endif()
   endforeach()
 endforeach()
