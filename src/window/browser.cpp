@@ -23,10 +23,24 @@ Browser::Browser(platform::FileListBox *files, QWidget *navigator, QWidget *wind
 {
     window->installEventFilter(this);
     picture->installEventFilter(this);
+    navigator->installEventFilter(this);
+    takeKeyboard();
+}
+
+void Browser::takeKeyboard()
+{
+    // The picture takes the keyboard while it browses: while the navigator is hidden. Behind the
+    // shown navigator it is out of the keyboard's way, so that Tab goes round the lists.
+    const bool browsing = navigator->isHidden();
+    picture->setFocusPolicy(browsing ? Qt::StrongFocus : Qt::NoFocus);
+    if (browsing)
+        picture->setFocus(Qt::OtherFocusReason);
 }
 
 bool Browser::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == navigator && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        takeKeyboard();
     // With the navigator shown, its lists take the keys as always.
     if (navigator->isVisible())
         return false;

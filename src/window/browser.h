@@ -22,6 +22,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void takeKeyboard();
     bool keyPressed(const QKeyEvent *event);
     void wheelTurned(const QWheelEvent *event);
 

@@ -15,6 +15,8 @@
 #include "window/designedlayout.h"
 #include "window/errorreport.h"
 #include "window/filedrop.h"
+#include "window/focusmark.h"
+#include "window/menukeys.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -84,6 +86,9 @@ frmMain::frmMain()
 
     // With the panel hidden, keys and the wheel over the picture step through the file list.
     new Browser(File1, frameNavigator, this, pb);
+    new MenuKeys(this, menuBar(), file);
+    for (QWidget *control : std::initializer_list<QWidget *> { pb, Drive1, Dir1, File1 })
+        new FocusMark(control); // every control the keyboard reaches shows when it has it
     auto *drop = new FileDrop(this, Drive1, Dir1, File1);
     pb->drawBeforeEventsOf(runtime);
 

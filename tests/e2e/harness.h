@@ -74,8 +74,12 @@ public:
         return std::nullopt;
     }
 
-    // The top-left corner of the window's client area, in screen coordinates.
-    std::pair<int, int> clientOrigin(xcb_window_t window)
+    struct Frame
+    {
+        int x = -1, y = -1, width = 0, height = 0;
+    };
+    // Where the window lies on the screen.
+    Frame frame(xcb_window_t window)
     {
         std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
             xcb_get_geometry_reply(connection.get(), xcb_get_geometry(connection.get(), window), nullptr), &std::free);
@@ -83,24 +87,31 @@ public:
             xcb_translate_coordinates_reply(connection.get(), xcb_translate_coordinates(connection.get(), window, root, 0, 0), nullptr),
             &std::free);
         if (!geometry || !origin)
-            return { -1, -1 };
-        return { origin->dst_x, origin->dst_y + geometry->height - ClientHeight };
+            return {};
+        return { origin->dst_x, origin->dst_y, geometry->width, geometry->height };
     }
 
-    // The 256 × 192 pixels at (left, top) of the screen.
-    std::vector<testsupport::Rgb> grab(int left, int top)
+    // The top-left corner of the window's client area at 100 %, in screen coordinates.
+    std::pair<int, int> clientOrigin(xcb_window_t window)
+    {
+        const Frame f = frame(window);
+        return f.width ? std::pair { f.x, f.y + f.height - ClientHeight } : std::pair { -1, -1 };
+    }
+
+    // The pixels of the screen's rectangle at (left, top), row by row; 256 × 192 unless told.
+    std::vector<testsupport::Rgb> grab(int left, int top, int width = 256, int height = 192)
     {
         std::vector<testsupport::Rgb> pixels;
         std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
             xcb_get_image_reply(connection.get(),
                                 xcb_get_image(connection.get(), XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<int16_t>(left),
-                                              static_cast<int16_t>(top), 256, 192, ~0u),
+                                              static_cast<int16_t>(top), static_cast<uint16_t>(width), static_cast<uint16_t>(height), ~0u),
                                 nullptr),
             &std::free);
-        if (!image || xcb_get_image_data_length(image.get()) < 256 * 192 * 4)
+        if (!image || xcb_get_image_data_length(image.get()) < width * height * 4)
             return pixels;
         const uint8_t *data = xcb_get_image_data(image.get());
-        for (int i = 0; i < 256 * 192; ++i) // 32 bits a pixel: blue, green, red, unused
+        for (int i = 0; i < width * height; ++i) // 32 bits a pixel: blue, green, red, unused
             pixels.push_back({ data[4 * i + 2], data[4 * i + 1], data[4 * i] });
         return pixels;
     }
