@@ -55,11 +55,14 @@ std::vector<std::uint8_t> windowsHeader(bool portable)
 
 TEST(FileType, ScreensAreScreensAndWindowsProgramsStayPrograms)
 {
-    // The system's database with our package added as a user would have it, read by Qt (KDE) here
-    // and by GIO in a child; this process has not read the database before.
+    // The system's database with our package added as a user would have it (or as the installed
+    // package put it there), read by Qt (KDE) here and by GIO in a child; this process has not read
+    // the database before.
     testsupport::TempDir home;
-    home.write("mime/packages/tarnvel.xml", testsupport::contentsOf(TARNVEL_MIME_PACKAGE));
-    ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), { QString::fromStdString(home.path() + "/mime") }), 0);
+    if (*TARNVEL_MIME_PACKAGE) {
+        home.write("mime/packages/tarnvel.xml", testsupport::contentsOf(TARNVEL_MIME_PACKAGE));
+        ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), { QString::fromStdString(home.path() + "/mime") }), 0);
+    }
     setenv("XDG_DATA_HOME", home.path().c_str(), 1);
     QMimeDatabase database;
 
