@@ -47,20 +47,17 @@ std::map<QString, QImage> previewsOf(const KFileItemList &items, int size, const
 TEST(KioPreviews, ScreensPreviewExactlyThroughOurPlugin)
 {
     // Caches and settings in a folder of the test's. The package's data beside the system's own,
-    // and the preview program (KDE Frameworks 6) or the plugin (5) from the build tree; or, to
-    // check an installed package, what the system has.
+    // and the preview program (KDE Frameworks 6) or the plugin (5) from the build tree.
     testsupport::TempDir root;
     for (const char *place : { "HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR" })
         qputenv(place, QByteArray::fromStdString(root.makeDirectory(place)));
     chmod((root.path() + "/XDG_RUNTIME_DIR").c_str(), 0700);
-    if (qEnvironmentVariableIsEmpty("TARNVEL_INSTALLED")) {
-        root.write("share/mime/packages/tarnvel.xml", testsupport::contentsOf(TARNVEL_DATA "/tarnvel-mime.xml"));
-        root.write("share/thumbnailers/tarnvel.thumbnailer", testsupport::contentsOf(TARNVEL_DATA "/tarnvel.thumbnailer"));
-        ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), { QString::fromStdString(root.path() + "/share/mime") }), 0);
-        const QByteArray systemData = qgetenv("XDG_DATA_DIRS").isEmpty() ? "/usr/local/share:/usr/share" : qgetenv("XDG_DATA_DIRS");
-        qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(root.path() + "/share:") + systemData);
-        qputenv("PATH", QByteArray(TARNVEL_PROGRAM_DIR ":") + qgetenv("PATH"));
-    }
+    root.write("share/mime/packages/tarnvel.xml", testsupport::contentsOf(TARNVEL_DATA "/tarnvel-mime.xml"));
+    root.write("share/thumbnailers/tarnvel.thumbnailer", testsupport::contentsOf(TARNVEL_DATA "/tarnvel.thumbnailer"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), { QString::fromStdString(root.path() + "/share/mime") }), 0);
+    const QByteArray systemData = qgetenv("XDG_DATA_DIRS").isEmpty() ? "/usr/local/share:/usr/share" : qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(root.path() + "/share:") + systemData);
+    qputenv("PATH", QByteArray(TARNVEL_PROGRAM_DIR ":") + qgetenv("PATH"));
 
     // The plugins Dolphin uses until its user changes its preview settings, ours among them.
     const QStringList plugins = KIO::PreviewJob::defaultPlugins();
@@ -115,7 +112,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen"); // here and in KIO's workers, whatever the user's session
     // Plugins from the build tree, found here and in the workers; read once the application starts.
-    if (qEnvironmentVariableIsEmpty("TARNVEL_INSTALLED") && *TARNVEL_PLUGIN_DIR)
+    if (*TARNVEL_PLUGIN_DIR)
         qputenv("QT_PLUGIN_PATH", QByteArray(TARNVEL_PLUGIN_DIR ":") + qgetenv("QT_PLUGIN_PATH"));
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
