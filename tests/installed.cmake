@@ -7,33 +7,27 @@
 find_package(GTest REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Core Gui)
 include(GoogleTest)
-set(tests ${CMAKE_CURRENT_LIST_DIR})
-if(NOT time_limit)
-  set(time_limit 300)
-endif()
 
 # Building blocks every test may use: an independent decoder of screen files and temporary files.
-add_library(tarnvel_testsupport STATIC ${tests}/support/screendecode.cpp ${tests}/support/tempdir.cpp
-                                       ${tests}/support/process.cpp ${tests}/support/nameorder.cpp)
-target_include_directories(tarnvel_testsupport PUBLIC ${tests})
+add_library(tarnvel_testsupport STATIC support/screendecode.cpp support/tempdir.cpp support/process.cpp support/nameorder.cpp)
+target_include_directories(tarnvel_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(tarnvel_testsupport PUBLIC GTest::gtest Qt6::Core)
 
 # The preview program, run as file managers run it.
-add_executable(thumbnailer_tests ${tests}/thumbnailer/thumbnailer_test.cpp)
+add_executable(thumbnailer_tests thumbnailer/thumbnailer_test.cpp)
 target_link_libraries(thumbnailer_tests PRIVATE tarnvel_testsupport Qt6::Gui GTest::gtest_main)
 target_compile_definitions(thumbnailer_tests PRIVATE TARNVEL_THUMBNAILER="${TARNVEL_THUMBNAILER}")
 gtest_discover_tests(thumbnailer_tests NO_PRETTY_VALUES PROPERTIES TIMEOUT ${time_limit} LABELS previews ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
 
 # The file type as GIO and Qt's MIME database see it.
-add_executable(filetype_tests ${tests}/data/filetype_test.cpp)
+add_executable(filetype_tests data/filetype_test.cpp)
 target_link_libraries(filetype_tests PRIVATE tarnvel_testsupport GTest::gtest_main)
 target_compile_definitions(filetype_tests PRIVATE TARNVEL_MIME_PACKAGE="${TARNVEL_MIME_PACKAGE}")
 gtest_discover_tests(filetype_tests NO_PRETTY_VALUES PROPERTIES TIMEOUT ${time_limit} LABELS filetype ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
 
 # The real program, driven as a user would under Xvfb.
 if(TARNVEL_SESSION_TESTS)
-  add_executable(e2e_tests ${tests}/e2e/harness.cpp ${tests}/e2e/e2e_test.cpp ${tests}/e2e/closing_test.cpp
-                           ${tests}/e2e/menukeys_test.cpp ${tests}/e2e/nowrite_test.cpp)
+  add_executable(e2e_tests e2e/harness.cpp e2e/e2e_test.cpp e2e/closing_test.cpp e2e/menukeys_test.cpp e2e/nowrite_test.cpp)
   target_link_libraries(e2e_tests PRIVATE tarnvel_testsupport GTest::gtest_main xcb)
   target_compile_definitions(e2e_tests PRIVATE TARNVEL_PROGRAM="${TARNVEL_VIEWER}")
   add_test(NAME end_to_end COMMAND xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" $<TARGET_FILE:e2e_tests>)

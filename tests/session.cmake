@@ -1,6 +1,7 @@
 # The tests that start a display server or a session bus, beside those of installed.cmake: the picture
 # box on X11, the program through AT-SPI and under Wayland compositors, and KDE's previews. Included
 # by tests/CMakeLists.txt unless TARNVEL_SESSION_TESTS is off (the package's build).
+
 # The picture box's screen tests once more on a real X server, where its pixels reach the window in
 # requests of its own and are read back from the server in device pixels, at 100, 150 and 200 %.
 foreach(scale 1 1.5 2)
