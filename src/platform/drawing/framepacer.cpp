@@ -9,9 +9,14 @@
 namespace platform {
 
 FramePacer::FramePacer(QWidget &widget)
+    : FramePacer(widget, QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+{
+}
+
+FramePacer::FramePacer(QWidget &widget, bool paced)
     : QObject(&widget)
     , widget(widget)
-    , paced(QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    , paced(paced)
 {
 }
 
@@ -38,7 +43,12 @@ void FramePacer::update(const QRect &area)
 
 bool FramePacer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == window && event->type() == QEvent::UpdateRequest) {
+    // A frame the compositor answers late (Qt waits 100 ms) makes Qt take the window as hidden
+    // until it comes; when it comes, Qt shows the window again but never delivers the update
+    // request it held. Showing again therefore counts as the frame, or the pixels asked for would
+    // wait for ever.
+    const bool shownAgain = event->type() == QEvent::Expose && window && window->isExposed();
+    if (watched == window && (event->type() == QEvent::UpdateRequest || shownAgain)) {
         frameAsked = false;
         if (!pending.isEmpty()) {
             widget.update(pending);

@@ -13,8 +13,10 @@ namespace platform {
 class FramePacer : public QObject
 {
 public:
-    // Paces the repaints of widget; a child of it.
+    // Paces the repaints of widget, a child of it, where the window system asks for frames.
     explicit FramePacer(QWidget &widget);
+    // Paces them by the window's frames, or not at all, whatever the window system.
+    FramePacer(QWidget &widget, bool paced);
 
     // Asks for area of the widget to be repainted. Where the window system asks for frames
     // (Wayland), the areas asked for until its next frame are repainted together for that frame,
@@ -27,7 +29,7 @@ protected:
 
 private:
     QWidget &widget;
-    bool paced;
+    const bool paced;
     QRect pending;             // the areas asked for since the last frame, as one rectangle
     QPointer<QWindow> window;  // the window whose frames are watched
     bool frameAsked = false;
