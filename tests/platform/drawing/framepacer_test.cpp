@@ -45,7 +45,7 @@ TEST(FramePacer, AreasWaitForAFrameAndAFrameLostIsMadeGoodWhenTheWindowShowsAgai
     EXPECT_TRUE(paintedWithin(canvas, QRect(0, 0, 64, 64)));
 
     const QRect first(1, 1, 2, 2), lost(10, 10, 2, 2), after(20, 20, 2, 2);
-    pacer.update(first);
+    pacer.update(first); // the pacer watches the window from here on, before the frames are dropped
     EXPECT_TRUE(paintedWithin(canvas, first)) << "not painted with the next frame";
 
     LostFrames dropping;
